@@ -1,0 +1,51 @@
+#!/usr/bin/env python3
+"""Draws the launcher's icon (our own artwork: a teal rounded square with a
+white ring, the "O" of Orvo) and writes it as Orvo.ico with 16, 32 and 48
+pixel images. Run by hand when the artwork changes; the .ico is committed."""
+import struct
+import sys
+
+
+def pixel(size, x, y):
+    cx = cy = (size - 1) / 2.0
+    r = size * 0.47
+    corner = size * 0.18
+    # rounded-square mask
+    dx = max(abs(x - cx) - (r - corner), 0)
+    dy = max(abs(y - cy) - (r - corner), 0)
+    if dx * dx + dy * dy > corner * corner:
+        return (0, 0, 0, 0)
+    dist = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+    outer, inner = size * 0.33, size * 0.19
+    if inner <= dist <= outer:
+        return (255, 255, 255, 255)
+    shade = int(40 * y / size)
+    return (150 - shade, 128 - shade, 20, 255)  # BGRA teal
+
+
+def image(size):
+    rows = []
+    for y in range(size - 1, -1, -1):  # bottom-up
+        rows.append(b"".join(struct.pack("4B", *pixel(size, x, y)) for x in range(size)))
+    xor = b"".join(rows)
+    and_row = ((size + 31) // 32) * 4
+    mask = b"\0" * (and_row * size)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    return header + xor + mask
+
+
+def main(path):
+    sizes = [16, 32, 48]
+    images = [image(s) for s in sizes]
+    out = struct.pack("<HHH", 0, 1, len(sizes))
+    offset = 6 + 16 * len(sizes)
+    for s, data in zip(sizes, images):
+        out += struct.pack("<BBBBHHII", s, s, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    out += b"".join(images)
+    with open(path, "wb") as f:
+        f.write(out)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1] if len(sys.argv) > 1 else "Orvo.ico")

@@ -1,0 +1,170 @@
+#include "framework/dialog.h"
+
+#include "framework/app.h"
+#include "framework/strings.h"
+
+#include <vector>
+
+std::string CWnd::GetWindowText() const {
+    int length = ::GetWindowTextLengthA(m_hWnd);
+    if (length <= 0) return std::string();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    int copied = ::GetWindowTextA(m_hWnd, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
+}
+
+std::string CWnd::GetDlgItemText(int id) const { return CWnd(GetDlgItem(id)).GetWindowText(); }
+
+void DDX_Text(CDataExchange* dx, int id, std::string& value) {
+    CWnd control(::GetDlgItem(dx->m_hDlg, id));
+    if (dx->m_bSaveAndValidate)
+        value = control.GetWindowText();
+    else
+        control.SetWindowText(value);
+}
+
+void DDX_Text(CDataExchange* dx, int id, int& value) {
+    CWnd control(::GetDlgItem(dx->m_hDlg, id));
+    if (dx->m_bSaveAndValidate)
+        value = fw::Atoi(control.GetWindowText());
+    else
+        control.SetWindowText(fw::Format("%d", value));
+}
+
+void DDX_Check(CDataExchange* dx, int id, int& value) {
+    HWND control = ::GetDlgItem(dx->m_hDlg, id);
+    if (dx->m_bSaveAndValidate)
+        value = static_cast<int>(::SendMessageA(control, BM_GETCHECK, 0, 0));
+    else
+        ::SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
+    if (!control.m_hWnd) control.m_hWnd = ::GetDlgItem(dx->m_hDlg, id);
+}
+
+CDialog::CDialog(UINT templateId, HWND parent) : parent_(parent), templateId_(templateId) {}
+
+INT_PTR CDialog::DoModal() {
+    HWND owner = parent_;
+    CWinApp* app = AfxGetApp();
+    if (!owner && app && app->m_hMainWnd && ::IsWindow(app->m_hMainWnd)) owner = app->m_hMainWnd;
+    return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId_), owner, &CDialog::DialogProc,
+                             reinterpret_cast<LPARAM>(this));
+}
+
+void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    CDataExchange dx(m_hWnd, saveAndValidate != FALSE);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+void CDialog::CenterWindow() {
+    RECT self, area;
+    ::GetWindowRect(m_hWnd, &self);
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (owner && ::IsWindowVisible(owner))
+        ::GetWindowRect(owner, &area);
+    else
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    int width = self.right - self.left, height = self.bottom - self.top;
+    int x = area.left + ((area.right - area.left) - width) / 2;
+    int y = area.top + ((area.bottom - area.top) - height) / 2;
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CDialog::OnCommand(WORD id, WORD, HWND) {
+    if (id == IDOK) {
+        OnOK();
+        return TRUE;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE)) EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    CDialog* self = nullptr;
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialog*>(lParam);
+        self->m_hWnd = hwnd;
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+    }
+    if (!self) return FALSE;
+    INT_PTR handled = self->Dispatch(msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        self->m_hWnd = nullptr;
+    }
+    return handled;
+}
+
+INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+    CWinApp* app = AfxGetApp();
+    switch (msg) {
+    case WM_INITDIALOG: {
+        // The running modal dialog is the application's main window, unless
+        // an outer dialog already is.
+        if (app && (!app->m_hMainWnd || !::IsWindow(app->m_hMainWnd))) app->m_hMainWnd = m_hWnd;
+        return OnInitDialog();
+    }
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DESTROY:
+        if (app && app->m_hMainWnd == m_hWnd) app->m_hMainWnd = nullptr;
+        break;
+    default:
+        break;
+    }
+    LRESULT result = 0;
+    if (OnMessage(msg, wParam, lParam, result)) {
+        // Messages whose result is the dialog procedure's own return value.
+        switch (msg) {
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_QUERYDRAGICON:
+            return static_cast<INT_PTR>(result);
+        default:
+            ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+bool PumpWaitingMessages() {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) return false;
+        HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        char className[16] = {};
+        if (root) ::GetClassNameA(root, className, sizeof(className));
+        if (root && lstrcmpA(className, "#32770") == 0 && ::IsDialogMessageA(root, &msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return true;
+}

@@ -1,0 +1,31 @@
+// The one place the launcher asks the user something with a message box.
+// Modules that may ask call AfxMessageBox; tests install a scripted Prompter so
+// that no modal box is ever left waiting.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace fw {
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // Shows text with the MB_* flags in type; returns the IDxxx button pressed.
+    virtual int Ask(const std::string& text, UINT type) = 0;
+};
+
+// The prompter in force: the message-box one unless a test replaced it.
+Prompter& GetPrompter();
+// Installs a prompter (null restores the message-box one); returns the previous one.
+Prompter* SetPrompter(Prompter* prompter);
+
+// Caption used by every box: the application title.
+extern const char* const kApplicationTitle; // "Pellmore Orvo"
+
+} // namespace fw
+
+// The framework's message box: caption = application title, owner = the
+// active window of the thread.
+int AfxMessageBox(const std::string& text, UINT type = MB_OK);

@@ -1,0 +1,78 @@
+#include "framework/strings.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <mbstring.h>
+#include <vector>
+
+namespace fw {
+
+const char* const kWhiteSpace = " \t\r\n\v\f";
+
+std::string FormatV(const char* format, va_list args) {
+    va_list copy;
+    va_copy(copy, args);
+    int needed = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    if (needed <= 0) return std::string();
+    std::vector<char> buffer(static_cast<size_t>(needed) + 1);
+    std::vsnprintf(buffer.data(), buffer.size(), format, args);
+    return std::string(buffer.data(), static_cast<size_t>(needed));
+}
+
+std::string Format(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string result = FormatV(format, args);
+    va_end(args);
+    return result;
+}
+
+std::string ToUpper(std::string text) {
+    if (!text.empty()) CharUpperBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+std::string ToLower(std::string text) {
+    if (!text.empty()) CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
+                    reinterpret_cast<const unsigned char*>(b.c_str())) == 0;
+}
+
+bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
+    if (text.size() < prefix.size()) return EqualsNoCase(text, prefix);
+    return _mbsnbicmp(reinterpret_cast<const unsigned char*>(text.c_str()),
+                      reinterpret_cast<const unsigned char*>(prefix.c_str()), prefix.size()) == 0;
+}
+
+bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
+    if (text.size() < suffix.size()) return false;
+    return EqualsNoCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+std::string TrimLeft(const std::string& text, const char* chars) {
+    size_t first = text.find_first_not_of(chars);
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+std::string TrimRight(const std::string& text, const char* chars) {
+    size_t last = text.find_last_not_of(chars);
+    return last == std::string::npos ? std::string() : text.substr(0, last + 1);
+}
+
+std::string Trim(const std::string& text, const char* chars) { return TrimLeft(TrimRight(text, chars), chars); }
+
+int Atoi(const std::string& text) { return std::atoi(text.c_str()); }
+
+std::string Truncate(const std::string& text, size_t maxChars) {
+    return text.size() > maxChars ? text.substr(0, maxChars) : text;
+}
+
+} // namespace fw
