@@ -1,0 +1,53 @@
+// What the launcher expects from the suite's other programs and libraries:
+// their file names, the exports it calls, the options it passes and the few
+// files and registry values they share with it. Nothing here is implemented by
+// the launcher itself; these names are the contract.
+#pragma once
+
+#include <windows.h>
+
+namespace companions {
+
+// The main program. Started under this spelling; compared without regard to
+// case under the second one.
+constexpr const char kMainProgramExe[] = "PellmoreOrvo.EXE";
+constexpr const char kMainProgramName[] = "PellmoreOrvo.exe";
+// The context-help program.
+constexpr const char kHelpProgramExe[] = "OrvoHelp.exe";
+// The launcher itself: copies and relaunches use the first spelling, the
+// process list and the build-name check the second.
+constexpr const char kLauncherExe[] = "Orvo.EXE";
+constexpr const char kLauncherName[] = "Orvo.exe";
+
+// Version-resource string that marks an executable as a launcher build, and
+// the value it must have. The main program never carries it.
+constexpr const char kBuildNameKey[] = "OrvoBuildName";
+constexpr const char kBuildNameValue[] = "Orvo.exe";
+
+// The workstation-information library, loaded on demand from the launcher
+// folder; every export may be missing.
+constexpr const char kUtilityLibrary[] = "Utilities.dll";
+constexpr const char kExpRecordComputerInfo[] = "expRecordComputerInfo";
+constexpr const char kExpUploadSysInfo[] = "expUploadSysInfo";
+constexpr const char kExpDlgSystemInfo[] = "expDlgSystemInfo";
+// Results are ignored by every caller.
+using ExpRecordComputerInfoFn = void(__cdecl*)();
+using ExpUploadSysInfoFn = void(__cdecl*)(int); // always called with 0
+using ExpDlgSystemInfoFn = void(__cdecl*)(HWND owner);
+
+// Profile value under the application's registry key: set to 1 by the
+// launcher before every start of the main program, reset to 0 by the main
+// program once it runs properly.
+constexpr const char kLaunchSection[] = "Launch";
+constexpr const char kLaunchBitEntry[] = "LaunchBit";
+
+// First line: the program version of a folder of program files.
+constexpr const char kVersionFile[] = "Version.dat";
+// Present in the installation folder while the main program updates it.
+constexpr const char kUpdateInProgressMarker[] = "Pellmore.UpdateInProgress.inc";
+
+// Options the launcher passes to its companions.
+constexpr const char kInternetUpdateOption[] = "/InternetUpdate"; // main program: run the update again
+constexpr const char kHelpContextFormat[] = "/CSHID:\"%s\"";      // help program: the context id
+
+} // namespace companions

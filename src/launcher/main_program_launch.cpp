@@ -1,0 +1,39 @@
+#include "launcher/main_program_launch.h"
+
+#include "companions/companions.h"
+#include "framework/app.h"
+#include "framework/handles.h"
+#include "framework/prompter.h"
+#include "framework/strings.h"
+#include "launcher/arguments.h"
+#include "launcher/install_folder.h"
+#include "launcher/launch_request.h"
+
+bool SetLaunchBit() {
+    if (CWinApp* app = AfxGetApp())
+        return app->WriteProfileInt(companions::kLaunchSection, companions::kLaunchBitEntry, 1);
+    // No application object (a test or a tool): the key the launcher's own
+    // application object uses.
+    std::string path = std::string("Software\\Pellmore\\") + fw::kApplicationTitle + "\\" + companions::kLaunchSection;
+    fw::RegKey key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+                        key.Out(), nullptr) != ERROR_SUCCESS)
+        return false;
+    DWORD one = 1;
+    return RegSetValueExA(key.Get(), companions::kLaunchBitEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
+                          sizeof(one)) == ERROR_SUCCESS;
+}
+
+void LaunchMainProgram(StatusSink* status, const char* extra) {
+    if (status) status->SetStatus("Loading Pellmore Orvo...");
+    SetLaunchBit();
+
+    LaunchRequest request(companions::kMainProgramExe);
+    request.workingFolder = GetMainProgramFolder();
+    // The launcher's own "/CFG:" and "/USER:" travel in its arguments.
+    request.configuration.clear();
+    request.user.clear();
+    request.extraArguments = BuildArgumentString();
+    if (extra && *extra) request.extraArguments += fw::Format(" %s", extra);
+    request.Launch(SW_SHOWNORMAL);
+}

@@ -1,0 +1,141 @@
+// The command line a launch request composes is the contract with the main
+// program and the help program: order, spelling and the pass key must match
+// exactly.
+#include "launcher/launch_request.h"
+
+#include "appstate/ini_cache.h"
+#include "appstate/paths.h"
+#include "framework/strings.h"
+#include "support/stand_ins.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+long long FixedClock() { return 1700000000LL; }
+
+class LaunchRequestTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousClock_ = SetPassKeyClock(&FixedClock);
+        config_ = scratch_.File("PELL.INI");
+        WriteTextFile(config_, "[Settings]\r\n");
+        SetConfigurationFile(config_);
+        SetUserInitials("ABC");
+    }
+    void TearDown() override {
+        SetPassKeyClock(previousClock_);
+        ResetPathState();
+    }
+
+    ScratchFolder scratch_;
+    std::string config_;
+    PassKeyClock previousClock_ = nullptr;
+};
+
+const char kAbcKey[] = "112117115113114115113114115113"; // "ABC" at 1700000000
+
+} // namespace
+
+TEST(PassKey, MixesEachDigitOfTheTimeWithTheInitialsInTurn) {
+    EXPECT_EQ(MakePassKey("ABC", 1700000000LL), kAbcKey);
+    EXPECT_EQ(MakePassKey("JD", 1234567890LL), "123118121112127114125124115116");
+    EXPECT_EQ(MakePassKey("", 1700000000LL), "");
+    // Characters above 127 count as negative bytes, as the main program reads them.
+    EXPECT_EQ(MakePassKey("\xE9", 1LL), "-40");
+}
+
+TEST_F(LaunchRequestTest, DefaultsComposeConfigurationUserKeyAgencyAndSourceInOrder) {
+    LaunchRequest request("OrvoHelp.exe");
+    request.extraArguments = "/CSHID:\"1234\"";
+    request.agencyNumber = 5;
+    EXPECT_EQ(request.BuildCommandLine(), " /CFG:\"" + config_ + "\" /NoOfficePrompt /USER:ABC /PASSKEY:\"" +
+                                              kAbcKey + "\" /CSHID:\"1234\" /AGENCYID:5 /LaunchSrc:\"unit_launch.exe\"");
+    // The placeholders were resolved into the request.
+    EXPECT_EQ(request.configuration, config_);
+    EXPECT_EQ(request.user, "ABC");
+}
+
+TEST_F(LaunchRequestTest, AgencyComesFromTheInstallationWhenNotGiven) {
+    LaunchRequest request("PellmoreOrvo.EXE");
+    request.configuration.clear();
+    request.user.clear();
+    long expected = LookupAgencyNumber();
+    EXPECT_EQ(request.BuildCommandLine(), "  /AGENCYID:" + std::to_string(expected) + " /LaunchSrc:\"unit_launch.exe\"");
+    EXPECT_EQ(request.agencyNumber, expected);
+}
+
+TEST_F(LaunchRequestTest, EmptyInitialsStillWriteTheUserOptionWithAnEmptyKey) {
+    SetUserInitials("");
+    LaunchRequest request("OrvoHelp.exe");
+    request.configuration.clear();
+    request.agencyNumber = 1;
+    EXPECT_EQ(request.BuildCommandLine(),
+              " /NoOfficePrompt /USER: /PASSKEY:\"\"  /AGENCYID:1 /LaunchSrc:\"unit_launch.exe\"");
+}
+
+TEST_F(LaunchRequestTest, LoginReplacesTheUserAndNamedUsersGetNoOfficePrompt) {
+    LaunchRequest login("x.exe");
+    login.configuration.clear();
+    login.login = "jdoe";
+    login.password = "secret";
+    login.agencyNumber = 2;
+    EXPECT_EQ(login.BuildCommandLine(), " /LOGIN:jdoe /PASSWORD:secret  /AGENCYID:2 /LaunchSrc:\"unit_launch.exe\"");
+
+    LaunchRequest noPassword("x.exe");
+    noPassword.configuration.clear();
+    noPassword.login = "jdoe";
+    noPassword.agencyNumber = 2;
+    EXPECT_EQ(noPassword.BuildCommandLine(), " /LOGIN:jdoe  /AGENCYID:2 /LaunchSrc:\"unit_launch.exe\"");
+
+    LaunchRequest named("x.exe");
+    named.configuration = "C:\\Pel\\PELL.INI";
+    named.user = "JD";
+    named.agencyNumber = 2;
+    EXPECT_EQ(named.BuildCommandLine(), " /CFG:\"C:\\Pel\\PELL.INI\" /USER:JD /PASSKEY:\"" +
+                                            MakePassKey("JD", FixedClock()) +
+                                            "\"  /AGENCYID:2 /LaunchSrc:\"unit_launch.exe\"");
+}
+
+TEST_F(LaunchRequestTest, ClientFileDocumentAndLoadPolicy) {
+    LaunchRequest client("x.exe");
+    client.configuration.clear();
+    client.user.clear();
+    client.agencyNumber = 3;
+    client.clientNumber = 1234;
+    client.document = "C:\\Docs\\ignored.pdf";
+    client.loadPolicy = 0; // a valid policy
+    EXPECT_EQ(client.BuildCommandLine(),
+              " 00001234.cli /LOADPOLICY:0  /AGENCYID:3 /LaunchSrc:\"unit_launch.exe\"");
+
+    LaunchRequest document("x.exe");
+    document.configuration.clear();
+    document.user.clear();
+    document.agencyNumber = 3;
+    document.document = "C:\\Docs\\claim form.pdf";
+    document.extraArguments = "/X";
+    EXPECT_EQ(document.BuildCommandLine(),
+              " \"C:\\Docs\\claim form.pdf\" /X /AGENCYID:3 /LaunchSrc:\"unit_launch.exe\"");
+}
+
+TEST_F(LaunchRequestTest, LaunchStartsTheProgramInTheWorkingFolderWithTheComposedLine) {
+    RecordFile record(scratch_);
+    std::string folder = scratch_.Subfolder("work");
+    LaunchRequest request(StandIn("stub_main_program.exe"));
+    request.workingFolder = folder;
+    request.configuration.clear();
+    request.user.clear();
+    request.agencyNumber = 9;
+    request.document = "a b.txt";
+    ASSERT_TRUE(request.Launch(SW_HIDE));
+    auto lines = WaitForRecord(record.Path());
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(fw::EqualsNoCase(lines[0].folder, folder)) << lines[0].folder;
+    EXPECT_NE(lines[0].what.find(" \"a b.txt\"  /AGENCYID:9 /LaunchSrc:\"unit_launch.exe\""), std::string::npos)
+        << lines[0].what;
+
+    LaunchRequest missing(scratch_.File("absent.exe"));
+    EXPECT_FALSE(missing.Launch(SW_HIDE));
+}
