@@ -20,14 +20,19 @@ class LaunchRequestTest : public ::testing::Test {
 protected:
     void SetUp() override {
         previousClock_ = SetPassKeyClock(&FixedClock);
+        // The agency's data folder, with the installation's agency number.
+        std::string data = scratch_.Subfolder("PEL");
+        WriteTextFile(data + "\\Network.ini", "[Settings]\r\niGlb_AgencyNumber=42\r\n");
         config_ = scratch_.File("PELL.INI");
-        WriteTextFile(config_, "[Settings]\r\n");
+        WriteTextFile(config_, "[Settings]\r\nsDir_Pel=" + data + "\r\n");
+        ResetPathState();
         SetConfigurationFile(config_);
         SetUserInitials("ABC");
     }
     void TearDown() override {
         SetPassKeyClock(previousClock_);
         ResetPathState();
+        FlushINICache(nullptr);
     }
 
     ScratchFolder scratch_;
@@ -50,21 +55,28 @@ TEST(PassKey, MixesEachDigitOfTheTimeWithTheInitialsInTurn) {
 TEST_F(LaunchRequestTest, DefaultsComposeConfigurationUserKeyAgencyAndSourceInOrder) {
     LaunchRequest request("OrvoHelp.exe");
     request.extraArguments = "/CSHID:\"1234\"";
-    request.agencyNumber = 5;
     EXPECT_EQ(request.BuildCommandLine(), " /CFG:\"" + config_ + "\" /NoOfficePrompt /USER:ABC /PASSKEY:\"" +
-                                              kAbcKey + "\" /CSHID:\"1234\" /AGENCYID:5 /LaunchSrc:\"unit_launch.exe\"");
-    // The placeholders were resolved into the request.
+                                              kAbcKey + "\" /CSHID:\"1234\" /AGENCYID:42 /LaunchSrc:\"unit_launch.exe\"");
+    // The placeholders and the agency were resolved into the request.
     EXPECT_EQ(request.configuration, config_);
     EXPECT_EQ(request.user, "ABC");
+    EXPECT_EQ(request.agencyNumber, 42);
 }
 
-TEST_F(LaunchRequestTest, AgencyComesFromTheInstallationWhenNotGiven) {
-    LaunchRequest request("PellmoreOrvo.EXE");
-    request.configuration.clear();
-    request.user.clear();
-    long expected = LookupAgencyNumber();
-    EXPECT_EQ(request.BuildCommandLine(), "  /AGENCYID:" + std::to_string(expected) + " /LaunchSrc:\"unit_launch.exe\"");
-    EXPECT_EQ(request.agencyNumber, expected);
+TEST_F(LaunchRequestTest, AGivenAgencyWinsAndAMissingOneIsZero) {
+    LaunchRequest given("PellmoreOrvo.EXE");
+    given.configuration.clear();
+    given.user.clear();
+    given.agencyNumber = 7;
+    EXPECT_EQ(given.BuildCommandLine(), "  /AGENCYID:7 /LaunchSrc:\"unit_launch.exe\"");
+
+    WriteTextFile(GetNetworkIniPath(), "[Settings]\r\n");
+    FlushINICache(nullptr);
+    LaunchRequest none("PellmoreOrvo.EXE");
+    none.configuration.clear();
+    none.user.clear();
+    none.agencyNumber = -3;
+    EXPECT_EQ(none.BuildCommandLine(), "  /AGENCYID:0 /LaunchSrc:\"unit_launch.exe\"");
 }
 
 TEST_F(LaunchRequestTest, EmptyInitialsStillWriteTheUserOptionWithAnEmptyKey) {

@@ -1,0 +1,148 @@
+# Sourced by the scenario scripts (not a test itself). Gives a scratch folder,
+# fixture installation folders built from the stand-ins, running Windows
+# programs under the build's Wine, waiting for what the stand-ins record,
+# driving windows with xdotool and keeping screenshots as test artifacts.
+#
+# Scenario scripts get from ctest: ORVO_EXE, ORVO_STUB_DIR, ORVO_BUILD_DIR,
+# ORVO_WINE, WINEPREFIX. Every Wine process started here writes to a log file
+# and reads /dev/null: a process that inherited the test's stdout would keep
+# ctest waiting until its time-out.
+set -euo pipefail
+ORVO_SCENARIO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$ORVO_SCENARIO_DIR/../wine/env.sh"
+: "${ORVO_STUB_DIR:?ORVO_STUB_DIR must name the folder of the stand-ins}"
+ORVO_ARTIFACTS="$ORVO_BUILD_DIR/artifacts"
+mkdir -p "$ORVO_ARTIFACTS"
+
+# The scratch folder of this scenario, removed on exit together with every
+# Wine process the scenario started (by PID).
+ORVO_WORK=$(mktemp -d "${TMPDIR:-/tmp}/orvo_scenario.XXXXXX")
+ORVO_PIDS=()
+orvo_cleanup() {
+  local pid
+  for pid in "${ORVO_PIDS[@]:-}"; do
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  done
+  rm -rf "$ORVO_WORK"
+}
+trap orvo_cleanup EXIT
+
+orvo_fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# The Windows spelling of a Unix path (Wine maps the root file system to Z:).
+orvo_winpath() {
+  local path
+  path=$(readlink -m "$1")
+  printf 'Z:%s' "${path//\//\\}"
+}
+
+# orvo_make_install_folder DIR [VERSION]: an installation folder with
+# "Version.dat" (first line VERSION, default 5.0.3.90), the stand-in main
+# program as "PellmoreOrvo.EXE" and the stand-in launcher build as "Orvo.EXE".
+orvo_make_install_folder() {
+  local dir=$1 version=${2:-5.0.3.90}
+  mkdir -p "$dir"
+  printf '%s\r\n' "$version" >"$dir/Version.dat"
+  cp "$ORVO_STUB_DIR/stub_main_program.exe" "$dir/PellmoreOrvo.EXE"
+  cp "$ORVO_STUB_DIR/stub_launcher_build.exe" "$dir/Orvo.EXE"
+}
+
+# The record file every stand-in started from now on appends to (exported as
+# ORVO_STUB_RECORD, which Wine passes on to the Windows processes).
+orvo_use_record() {
+  export ORVO_STUB_RECORD_UNIX="${1:-$ORVO_WORK/record.txt}"
+  : >"$ORVO_STUB_RECORD_UNIX"
+  ORVO_STUB_RECORD=$(orvo_winpath "$ORVO_STUB_RECORD_UNIX")
+  export ORVO_STUB_RECORD
+}
+
+# orvo_start LOG PROGRAM [ARGS...]: runs a Windows program in the background
+# under the build's Wine; its output goes to LOG. Sets ORVO_PID.
+orvo_start() {
+  local log=$1
+  shift
+  "$ORVO_WINE" "$@" >"$log" 2>&1 </dev/null &
+  ORVO_PID=$!
+  ORVO_PIDS+=("$ORVO_PID")
+}
+
+# orvo_run LOG PROGRAM [ARGS...]: the same, waiting for the end; returns its
+# exit code (low 8 bits).
+orvo_run() {
+  local log=$1
+  shift
+  "$ORVO_WINE" "$@" >"$log" 2>&1 </dev/null
+}
+
+# orvo_wait_exit PID [SECONDS]: false when it still runs after SECONDS (20).
+orvo_wait_exit() {
+  local pid=$1 limit=$(( ${2:-20} * 10 )) i
+  for ((i = 0; i < limit; i++)); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# orvo_wait_record PATTERN [SECONDS]: waits until a line of the record matches
+# the extended regular expression; prints the last such line.
+orvo_wait_record() {
+  local pattern=$1 limit=$(( ${2:-20} * 10 )) i
+  for ((i = 0; i < limit; i++)); do
+    if grep -Eq -- "$pattern" "$ORVO_STUB_RECORD_UNIX" 2>/dev/null; then
+      grep -E -- "$pattern" "$ORVO_STUB_RECORD_UNIX" | tail -n 1 | tr -d '\r'
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "record has no line matching: $pattern" >&2
+  sed 's/^/  record: /' "$ORVO_STUB_RECORD_UNIX" >&2 || true
+  return 1
+}
+
+# The last line of the record, without its line end.
+orvo_last_record() {
+  tail -n 1 "$ORVO_STUB_RECORD_UNIX" | tr -d '\r'
+}
+
+# orvo_find_window TITLE [SECONDS]: the id of the visible window whose title is
+# exactly TITLE (an extended regular expression is allowed).
+orvo_find_window() {
+  local title=$1 limit=${2:-30} wid
+  wid=$(timeout "$limit" xdotool search --sync --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1) || true
+  [ -n "$wid" ] || { echo "no window titled '$title'" >&2; return 1; }
+  echo "$wid"
+}
+
+# There is no window manager: focus a window directly, never "activate" it.
+orvo_focus() { xdotool windowfocus --sync "$1"; }
+orvo_key() {
+  local wid=$1
+  shift
+  orvo_focus "$wid"
+  xdotool key --clearmodifiers --delay 30 "$@"
+}
+orvo_type() {
+  orvo_focus "$1"
+  xdotool type --clearmodifiers --delay 20 -- "$2"
+}
+# orvo_click WID X Y: a left click at X,Y relative to the window's top left.
+orvo_click() {
+  local wid=$1 x=$2 y=$3
+  orvo_focus "$wid"
+  xdotool mousemove --window "$wid" "$x" "$y" click 1
+}
+
+# orvo_screenshot WID NAME: the window's area of the screen as
+# $ORVO_BUILD_DIR/artifacts/NAME.png.
+orvo_screenshot() {
+  local wid=$1 name=$2 X Y WIDTH HEIGHT SCREEN WINDOW
+  sleep 0.3
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  import -window root "$ORVO_WORK/screen.png"
+  convert "$ORVO_WORK/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$ORVO_ARTIFACTS/$name.png"
+  echo "screenshot: $ORVO_ARTIFACTS/$name.png (${WIDTH}x${HEIGHT})"
+}
