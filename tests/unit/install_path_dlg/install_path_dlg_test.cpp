@@ -15,30 +15,33 @@ using namespace testing_support;
 
 namespace {
 
-// Finds a visible dialog with this title in this process, waiting up to 10 s.
+struct DialogSearch {
+    const char* title; // null: any title
+    HWND except;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM data) {
+    auto* search = reinterpret_cast<DialogSearch*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char cls[16] = {}, text[256] = {};
+    GetClassNameA(hwnd, cls, sizeof(cls));
+    GetWindowTextA(hwnd, text, sizeof(text));
+    if (pid == GetCurrentProcessId() && hwnd != search->except && lstrcmpA(cls, "#32770") == 0 &&
+        IsWindowVisible(hwnd) && (!search->title || lstrcmpA(text, search->title) == 0)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Finds a visible dialog of this process with this title (any title when
+// null) other than except, waiting up to 10 s.
 HWND WaitForDialog(const char* title, HWND except = nullptr) {
-    struct Search {
-        const char* title;
-        HWND except;
-        HWND found;
-    } search{title, except, nullptr};
+    DialogSearch search{title, except, nullptr};
     for (int attempt = 0; attempt < 200 && !search.found; ++attempt) {
-        EnumWindows(
-            [](HWND hwnd, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(data);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(hwnd, &pid);
-                char cls[16] = {}, text[256] = {};
-                GetClassNameA(hwnd, cls, sizeof(cls));
-                GetWindowTextA(hwnd, text, sizeof(text));
-                if (pid == GetCurrentProcessId() && hwnd != s->except && lstrcmpA(cls, "#32770") == 0 &&
-                    IsWindowVisible(hwnd) && (!s->title || lstrcmpA(text, s->title) == 0)) {
-                    s->found = hwnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        EnumWindows(&MatchDialog, reinterpret_cast<LPARAM>(&search));
         if (!search.found) Sleep(50);
     }
     return search.found;
