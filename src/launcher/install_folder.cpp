@@ -109,8 +109,9 @@ bool EnsureInstallFolder() {
 bool IsLauncherBuild(const std::string& executablePath) {
     if (executablePath.empty()) return false;
     CFileVersionInfo info;
-    if (!info.Create(executablePath)) return false;
-    std::string buildName = fw::Truncate(info.QueryValue(companions::kBuildNameKey), MAX_PATH);
+    if (!info.Create(executablePath.c_str())) return false;
+    std::string buildName;
+    info.QueryValue(companions::kBuildNameKey, buildName, MAX_PATH);
     return !buildName.empty() && fw::EqualsNoCase(buildName, companions::kBuildNameValue);
 }
 
