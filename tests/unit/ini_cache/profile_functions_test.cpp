@@ -1,0 +1,78 @@
+// The fixed-buffer and integer forms callers use like the platform's own.
+#include "ini_test_support.h"
+
+#include "appstate/ini_cache.h"
+
+#include <gtest/gtest.h>
+
+using ini_test::IniCacheTest;
+
+namespace {
+
+class ProfileFunctionsTest : public IniCacheTest {
+protected:
+    void SetUp() override {
+        IniCacheTest::SetUp();
+        path_ = folder_.File("values.ini");
+        ASSERT_TRUE(ini_test::WriteBytes(path_, "[S]\r\nText=abcdef\r\nNum=42abc\r\nNeg=  -7\r\n"
+                                                "Word=abc\r\nBlank=\"\"\r\n"));
+    }
+    std::string path_;
+};
+
+TEST_F(ProfileFunctionsTest, BufferFormTruncatesToSizeMinusOne) {
+    char buffer[16];
+    EXPECT_EQ(CacheGetProfileString("S", "Text", "", buffer, sizeof(buffer), path_.c_str()), 6);
+    EXPECT_STREQ(buffer, "abcdef");
+    EXPECT_EQ(CacheGetProfileString("S", "Text", "", buffer, 4, path_.c_str()), 3);
+    EXPECT_STREQ(buffer, "abc");
+    EXPECT_EQ(CacheGetProfileString("S", "Missing", "dflt  \t", buffer, sizeof(buffer), path_.c_str()), 4);
+    EXPECT_STREQ(buffer, "dflt");
+}
+
+TEST_F(ProfileFunctionsTest, BufferFormBelowTwoCharactersGivesNothing) {
+    char buffer[4] = "xyz";
+    EXPECT_EQ(CacheGetProfileString("S", "Text", "", buffer, 1, path_.c_str()), 0);
+    EXPECT_EQ(buffer[0], '\0');
+    buffer[0] = 'x';
+    // A size below one must not turn into a huge copy length.
+    EXPECT_EQ(CacheGetProfileString("S", "Text", "", buffer, -5, path_.c_str()), 0);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(buffer[1], 'y');
+    EXPECT_EQ(CacheGetProfileString("S", "Text", "", nullptr, 4, path_.c_str()), 0);
+}
+
+TEST_F(ProfileFunctionsTest, BufferFormWithoutFileCopiesTheTrimmedDefault) {
+    char buffer[8] = "xyz";
+    EXPECT_EQ(CacheGetProfileString("S", "Text", "dflt  ", buffer, sizeof(buffer), nullptr), 4);
+    EXPECT_STREQ(buffer, "dflt");
+    EXPECT_EQ(CacheGetProfileString("S", "Text", "dflt", buffer, 3, ""), 2);
+    EXPECT_STREQ(buffer, "df");
+    EXPECT_EQ(CacheGetProfileString("S", "Text", "  ", buffer, sizeof(buffer), nullptr), 0);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(CacheGetProfileString("S", "Text", "dflt", buffer, 0, nullptr), 0);
+}
+
+TEST_F(ProfileFunctionsTest, IntegersFollowTheAtoiRule) {
+    EXPECT_EQ(CacheGetProfileInt("S", "Num", 5, path_.c_str()), 42);
+    EXPECT_EQ(CacheGetProfileInt("S", "Neg", 5, path_.c_str()), -7);
+    EXPECT_EQ(CacheGetProfileInt("S", "Word", 5, path_.c_str()), 0);
+    EXPECT_EQ(CacheGetProfileInt("S", "Blank", 5, path_.c_str()), 5);
+    EXPECT_EQ(CacheGetProfileInt("S", "Missing", 5, path_.c_str()), 5);
+    EXPECT_EQ(CacheGetProfileInt("S", "Num", 5, nullptr), 5);
+}
+
+TEST_F(ProfileFunctionsTest, UncachedFunctionsSeeWhatThePlatformSees) {
+    EXPECT_EQ(CacheGetProfileInt("S", "Num", 0, path_.c_str()), 42); // cached from here on
+    EXPECT_TRUE(WriteProfileInt("S", "Count", -12, path_.c_str()));
+    std::string out;
+    EXPECT_EQ(ReadProfileString("S", "Count", "", out, path_.c_str()), 3u);
+    EXPECT_EQ(out, "-12");
+    EXPECT_EQ(CacheGetProfileInt("S", "Count", 0, path_.c_str()), -12);
+    const std::string longValue(400, 'v');
+    EXPECT_TRUE(CacheWriteProfileString("S", "Long", longValue.c_str(), path_.c_str()));
+    EXPECT_EQ(ReadProfileString("S", "Long", "", out, path_.c_str()), 259u);
+    EXPECT_EQ(out, longValue.substr(0, 259));
+}
+
+} // namespace
