@@ -31,7 +31,10 @@ int ParseCounter(const std::string& value) {
 
 TEST_F(IniConcurrencyTest, ReadersAndWritersOnSeveralThreads) {
     const std::string path = folder_.File("busy.ini");
-    ASSERT_TRUE(ini_test::WriteBytes(path, "[A]\r\nCounter=0-0\r\n[B]\r\nCounter=0-0\r\n"));
+    // A long file keeps every reload busy long enough for other threads to run into it.
+    std::string text = "[A]\r\nCounter=0-0\r\n[B]\r\nCounter=0-0\r\n[Filler]\r\n";
+    for (int n = 0; n < 2000; ++n) text += fw::Format("Key%d=some filler text %d\r\n", n, n);
+    ASSERT_TRUE(ini_test::WriteBytes(path, text));
 
     std::atomic<int> writersRunning{2};
     std::atomic<int> badValues{0};
@@ -81,6 +84,38 @@ TEST_F(IniConcurrencyTest, ReadersAndWritersOnSeveralThreads) {
     EXPECT_EQ(value, CounterValue(kWrites));
     ReadProfileString("A", "Counter", "", value, path.c_str());
     EXPECT_EQ(value, CounterValue(kWrites));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(IniConcurrencyTest, FilesFirstSeenOnSeveralThreadsAtOnce) {
+    constexpr int kFiles = 8;
+    for (int f = 0; f < kFiles; ++f)
+        ASSERT_TRUE(ini_test::WriteBytes(folder_.File(fw::Format("f%d.ini", f)), fw::Format("[S]\r\nKey=value-%d\r\n", f)));
+
+    // Each extra ".\" makes another spelling of the path, so another cache entry.
+    auto spelling = [&](int i) {
+        std::string dots;
+        for (int n = 0; n < i / kFiles; ++n) dots += ".\\";
+        return folder_.File(dots + fw::Format("f%d.ini", i % kFiles));
+    };
+    std::atomic<int> wrong{0};
+    std::atomic<int> ready{0};
+    auto reader = [&]() {
+        ++ready;
+        while (ready < 4) std::this_thread::yield();
+        for (int i = 0; i < 50 * kFiles; ++i) {
+            std::string value;
+            CacheGetProfileString("S", "Key", "", value, spelling(i).c_str());
+            if (value != fw::Format("value-%d", i % kFiles)) ++wrong;
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) threads.emplace_back(reader);
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(wrong.load(), 0);
 }
 
 } // namespace

@@ -90,6 +90,17 @@ TEST_F(IniFreshnessTest, WritesUpdateReadsAndDeleteKeysAndSections) {
     EXPECT_FALSE(CacheWriteProfileString("S", "Key", "v", nullptr));
 }
 
+TEST_F(IniFreshnessTest, OwnWritesAreReadBackAsThePlatformWroteThem) {
+    const std::string path = folder_.File("own.ini");
+    ASSERT_TRUE(ini_test::WriteBytes(path, "[S]\r\nKey=old\r\n"));
+    const FILETIME past = ini_test::LastWriteTime(path);
+    EXPECT_EQ(Read(path, "S", "Key"), "old");
+    EXPECT_TRUE(CacheWriteProfileString("S", "Key", "\"quoted\"", path.c_str()));
+    // As if the write had fallen within the clock tick of the load.
+    ASSERT_TRUE(ini_test::SetLastWriteTime(path, past));
+    EXPECT_EQ(Read(path, "S", "Key"), "quoted");
+}
+
 TEST_F(IniFreshnessTest, AFileCreatedAfterAFailedReadIsStillReadCorrectly) {
     const std::string path = folder_.File("later.ini");
     EXPECT_EQ(Read(path, "S", "Key"), "<default>");
