@@ -64,8 +64,8 @@ bool FileSectionsMap::Load(const char* file) {
     Clear();
     filePath_ = OrEmpty(file);
 
-    fw::Handle handle(CreateFileA(filePath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    fw::Handle handle(CreateFileA(filePath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle) {
         lastWriteTime_ = {0, 0};
         loadFailed_ = true;
@@ -131,7 +131,8 @@ bool FileSectionsMap::IsStale() {
 bool FileSectionsMap::GetString(const char* section, const char* key, const char* def, std::string& out,
                                 const char* file) {
     if (!loadFailed_) {
-        if (cacheMode_ == kIniPassThrough || filePath_.empty() || (cacheMode_ == kIniCheckFileTime && IsStale()))
+        if (cacheMode_ == kIniPassThrough || filePath_.empty() ||
+            (cacheMode_ == kIniCheckFileTime && IsStale()))
             Load(file);
     }
     if (cacheMode_ != kIniPassThrough && !loadFailed_) {

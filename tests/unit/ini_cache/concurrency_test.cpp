@@ -43,7 +43,8 @@ TEST_F(IniConcurrencyTest, ReadersAndWritersOnSeveralThreads) {
 
     auto writer = [&](const char* section) {
         for (int n = 1; n <= kWrites; ++n)
-            if (!CacheWriteProfileString(section, "Counter", CounterValue(n).c_str(), path.c_str())) ++badValues;
+            if (!CacheWriteProfileString(section, "Counter", CounterValue(n).c_str(), path.c_str()))
+                ++badValues;
         --writersRunning;
     };
     auto reader = [&](bool bufferForm) {
@@ -86,14 +87,11 @@ TEST_F(IniConcurrencyTest, ReadersAndWritersOnSeveralThreads) {
     EXPECT_EQ(value, CounterValue(kWrites));
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(IniConcurrencyTest, FilesFirstSeenOnSeveralThreadsAtOnce) {
     constexpr int kFiles = 8;
     for (int f = 0; f < kFiles; ++f)
-        ASSERT_TRUE(ini_test::WriteBytes(folder_.File(fw::Format("f%d.ini", f)), fw::Format("[S]\r\nKey=value-%d\r\n", f)));
+        ASSERT_TRUE(ini_test::WriteBytes(folder_.File(fw::Format("f%d.ini", f)),
+                                         fw::Format("[S]\r\nKey=value-%d\r\n", f)));
 
     // Each extra ".\" makes another spelling of the path, so another cache entry.
     auto spelling = [&](int i) {

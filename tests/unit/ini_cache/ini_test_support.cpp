@@ -58,7 +58,8 @@ TempFolder::~TempFolder() {
     fw::FindHandle search(FindFirstFileA(File("*").c_str(), &found));
     if (search) {
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA(File(found.cFileName).c_str());
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA(File(found.cFileName).c_str());
         } while (FindNextFileA(search.Get(), &found));
     }
     search.Reset();
@@ -83,8 +84,8 @@ FILETIME LastWriteTime(const std::string& path) {
 }
 
 bool SetLastWriteTime(const std::string& path, const FILETIME& time) {
-    fw::Handle file(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    fw::Handle file(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && SetFileTime(file.Get(), nullptr, nullptr, &time);
 }
 
@@ -105,8 +106,9 @@ bool WriteFromOtherProcess(const std::string& file, const char* section, const c
                            WriterTime time) {
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string command = Quoted(self) + " " + kWriterSwitch + " " + Quoted(file) + " " + Quoted(section) + " " +
-                          Quoted(key) + " " + Quoted(value) + (time == WriterTime::Advance ? " advance" : " keep");
+    std::string command = Quoted(self) + " " + kWriterSwitch + " " + Quoted(file) + " " + Quoted(section) +
+                          " " + Quoted(key) + " " + Quoted(value) +
+                          (time == WriterTime::Advance ? " advance" : " keep");
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
