@@ -3,6 +3,7 @@
 #include "ini_test_support.h"
 
 #include "appstate/ini_cache.h"
+#include "appstate/ini_file_map.h"
 #include "framework/handles.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,19 @@ TEST_F(IniFreshnessTest, FilesThatCouldNotBeLoadedAreReadThroughThePlatform) {
     EXPECT_EQ(Read(empty, "S", "Key"), "<default>");
     ASSERT_TRUE(ini_test::WriteFromOtherProcess(empty, "Key", "filled", WriterTime::Advance));
     EXPECT_EQ(Read(empty, "S", "Key"), "filled");
+}
+
+TEST_F(IniFreshnessTest, LoadOnceNeverReloadsAndPassThroughNeverCaches) {
+    const std::string path = File("modes.ini");
+    ASSERT_TRUE(ini_test::WriteBytes(path, "[S]\r\nKey=old\r\n"));
+    GetINIFileMap().SetCacheMode(kIniLoadOnce);
+    EXPECT_EQ(Read(path, "S", "Key"), "old");
+    ASSERT_TRUE(ini_test::WriteFromOtherProcess(path, "Key", "new", WriterTime::Advance));
+    EXPECT_EQ(Read(path, "S", "Key"), "old");
+    GetINIFileMap().SetCacheMode(kIniPassThrough);
+    EXPECT_EQ(Read(path, "S", "Key"), "new");
+    FlushINICache(nullptr);
+    EXPECT_EQ(GetINIFileMap().CacheMode(), kIniCheckFileTime);
 }
 
 } // namespace

@@ -75,13 +75,20 @@ void IniCacheTest::SetUp() {
     FlushINICache(nullptr);
     char temp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, temp);
+    // Process ids are reused: a folder left by a crashed run must not be taken over.
     static int folders = 0;
-    folder_ = fw::Format("%sorvo_ini_%lu_%d", temp, GetCurrentProcessId(), ++folders);
-    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+    BOOL created = FALSE;
+    do {
+        folder_ = fw::Format("%sorvo_ini_%lu_%d", temp, GetCurrentProcessId(), ++folders);
+        created = CreateDirectoryA(folder_.c_str(), nullptr);
+    } while (!created && GetLastError() == ERROR_ALREADY_EXISTS);
+    if (!created) folder_.clear();
+    ASSERT_TRUE(created);
 }
 
 void IniCacheTest::TearDown() {
     FlushINICache(nullptr);
+    if (folder_.empty()) return;
     WIN32_FIND_DATAA found;
     fw::FindHandle search(FindFirstFileA(File("*").c_str(), &found));
     if (search) {
