@@ -9,6 +9,7 @@
 #include "appstate/paths.h"
 #include "framework/strings.h"
 #include "launcher/arguments.h"
+#include "launcher/special_settings.h"
 #include "support/stand_ins.h"
 
 #include <gtest/gtest.h>
@@ -56,12 +57,14 @@ protected:
         RemoveFile(programFolder_ + "\\PellmoreOrvo.EXE");
         SetModuleFolderForTests("");
         ResetPathState();
+        ResetSpecialSettingCache();
         FlushINICache(nullptr);
     }
 
     void RunFrom(const std::string& folder) {
         SetModuleFolderForTests(folder);
         ResetPathState();
+        ResetSpecialSettingCache();
         FlushINICache(nullptr);
     }
     void UseLauncherCommandLine(const std::string& line) { GetArguments() = CArguments(line, savedArguments_.GetAt(0)); }
