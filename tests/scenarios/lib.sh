@@ -92,8 +92,9 @@ orvo_wait_exit() {
 orvo_wait_record() {
   local pattern=$1 limit=$(( ${2:-20} * 10 )) i
   for ((i = 0; i < limit; i++)); do
-    if grep -Eq -- "$pattern" "$ORVO_STUB_RECORD_UNIX" 2>/dev/null; then
-      grep -E -- "$pattern" "$ORVO_STUB_RECORD_UNIX" | tail -n 1 | tr -d '\r'
+    # The stand-ins write Windows line ends; patterns may end in "$".
+    if tr -d '\r' <"$ORVO_STUB_RECORD_UNIX" 2>/dev/null | grep -Eq -- "$pattern"; then
+      tr -d '\r' <"$ORVO_STUB_RECORD_UNIX" | grep -E -- "$pattern" | tail -n 1
       return 0
     fi
     sleep 0.1
