@@ -187,21 +187,3 @@ TEST_F(InstallPathDlgTest, BrowseOpensOnTheTypedFolderAndCancellingKeepsTheText)
     EXPECT_TRUE(lstrcmpiA(afterChoice.c_str(), valid_.c_str()) == 0) << afterChoice;
     EXPECT_TRUE(enabledAfterChoice);
 }
-
-TEST(BrowseForFolder, RestoresTheCurrentDirectory) {
-    ScratchFolder scratch;
-    char before[MAX_PATH + 1] = {}, after[MAX_PATH + 1] = {};
-    GetCurrentDirectoryA(sizeof(before), before);
-    std::string folder = scratch.Path();
-    bool chosen = true;
-    std::thread helper([] {
-        HWND browser = WaitForDialog(nullptr);
-        if (browser) PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
-    });
-    chosen = BrowseForFolder(nullptr, folder);
-    helper.join();
-    GetCurrentDirectoryA(sizeof(after), after);
-    EXPECT_FALSE(chosen);
-    EXPECT_EQ(folder, scratch.Path());
-    EXPECT_STREQ(before, after);
-}

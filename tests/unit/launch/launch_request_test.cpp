@@ -41,6 +41,16 @@ protected:
 };
 
 const char kAbcKey[] = "112117115113114115113114115113"; // "ABC" at 1700000000
+const std::string kSource = " /LaunchSrc:\"unit_launch.exe\"";
+
+// A request without configuration and user, for the given agency.
+LaunchRequest Bare(long agency, const std::string& executable = "x.exe") {
+    LaunchRequest request(executable);
+    request.configuration.clear();
+    request.user.clear();
+    request.agencyNumber = agency;
+    return request;
+}
 
 } // namespace
 
@@ -64,82 +74,54 @@ TEST_F(LaunchRequestTest, DefaultsComposeConfigurationUserKeyAgencyAndSourceInOr
 }
 
 TEST_F(LaunchRequestTest, AGivenAgencyWinsAndAMissingOneIsZero) {
-    LaunchRequest given("PellmoreOrvo.EXE");
-    given.configuration.clear();
-    given.user.clear();
-    given.agencyNumber = 7;
-    EXPECT_EQ(given.BuildCommandLine(), "  /AGENCYID:7 /LaunchSrc:\"unit_launch.exe\"");
-
+    EXPECT_EQ(Bare(7).BuildCommandLine(), "  /AGENCYID:7" + kSource);
     WriteTextFile(GetNetworkIniPath(), "[Settings]\r\n");
     FlushINICache(nullptr);
-    LaunchRequest none("PellmoreOrvo.EXE");
-    none.configuration.clear();
-    none.user.clear();
-    none.agencyNumber = -3;
-    EXPECT_EQ(none.BuildCommandLine(), "  /AGENCYID:0 /LaunchSrc:\"unit_launch.exe\"");
+    EXPECT_EQ(Bare(-3).BuildCommandLine(), "  /AGENCYID:0" + kSource);
 }
 
 TEST_F(LaunchRequestTest, EmptyInitialsStillWriteTheUserOptionWithAnEmptyKey) {
     SetUserInitials("");
-    LaunchRequest request("OrvoHelp.exe");
-    request.configuration.clear();
-    request.agencyNumber = 1;
-    EXPECT_EQ(request.BuildCommandLine(),
-              " /NoOfficePrompt /USER: /PASSKEY:\"\"  /AGENCYID:1 /LaunchSrc:\"unit_launch.exe\"");
+    LaunchRequest request = Bare(1);
+    request.user = LaunchRequest::kCurrentUser;
+    EXPECT_EQ(request.BuildCommandLine(), " /NoOfficePrompt /USER: /PASSKEY:\"\"  /AGENCYID:1" + kSource);
 }
 
 TEST_F(LaunchRequestTest, LoginReplacesTheUserAndNamedUsersGetNoOfficePrompt) {
-    LaunchRequest login("x.exe");
-    login.configuration.clear();
+    LaunchRequest login = Bare(2);
+    login.user = "ignored";
     login.login = "jdoe";
     login.password = "secret";
-    login.agencyNumber = 2;
-    EXPECT_EQ(login.BuildCommandLine(), " /LOGIN:jdoe /PASSWORD:secret  /AGENCYID:2 /LaunchSrc:\"unit_launch.exe\"");
-
-    LaunchRequest noPassword("x.exe");
-    noPassword.configuration.clear();
+    EXPECT_EQ(login.BuildCommandLine(), " /LOGIN:jdoe /PASSWORD:secret  /AGENCYID:2" + kSource);
+    LaunchRequest noPassword = Bare(2);
     noPassword.login = "jdoe";
-    noPassword.agencyNumber = 2;
-    EXPECT_EQ(noPassword.BuildCommandLine(), " /LOGIN:jdoe  /AGENCYID:2 /LaunchSrc:\"unit_launch.exe\"");
+    EXPECT_EQ(noPassword.BuildCommandLine(), " /LOGIN:jdoe  /AGENCYID:2" + kSource);
 
-    LaunchRequest named("x.exe");
+    LaunchRequest named = Bare(2);
     named.configuration = "C:\\Pel\\PELL.INI";
     named.user = "JD";
-    named.agencyNumber = 2;
     EXPECT_EQ(named.BuildCommandLine(), " /CFG:\"C:\\Pel\\PELL.INI\" /USER:JD /PASSKEY:\"" +
-                                            MakePassKey("JD", FixedClock()) +
-                                            "\"  /AGENCYID:2 /LaunchSrc:\"unit_launch.exe\"");
+                                            MakePassKey("JD", FixedClock()) + "\"  /AGENCYID:2" + kSource);
 }
 
 TEST_F(LaunchRequestTest, ClientFileDocumentAndLoadPolicy) {
-    LaunchRequest client("x.exe");
-    client.configuration.clear();
-    client.user.clear();
-    client.agencyNumber = 3;
+    LaunchRequest client = Bare(3);
     client.clientNumber = 1234;
     client.document = "C:\\Docs\\ignored.pdf";
     client.loadPolicy = 0; // a valid policy
-    EXPECT_EQ(client.BuildCommandLine(),
-              " 00001234.cli /LOADPOLICY:0  /AGENCYID:3 /LaunchSrc:\"unit_launch.exe\"");
+    EXPECT_EQ(client.BuildCommandLine(), " 00001234.cli /LOADPOLICY:0  /AGENCYID:3" + kSource);
 
-    LaunchRequest document("x.exe");
-    document.configuration.clear();
-    document.user.clear();
-    document.agencyNumber = 3;
+    LaunchRequest document = Bare(3);
     document.document = "C:\\Docs\\claim form.pdf";
     document.extraArguments = "/X";
-    EXPECT_EQ(document.BuildCommandLine(),
-              " \"C:\\Docs\\claim form.pdf\" /X /AGENCYID:3 /LaunchSrc:\"unit_launch.exe\"");
+    EXPECT_EQ(document.BuildCommandLine(), " \"C:\\Docs\\claim form.pdf\" /X /AGENCYID:3" + kSource);
 }
 
 TEST_F(LaunchRequestTest, LaunchStartsTheProgramInTheWorkingFolderWithTheComposedLine) {
     RecordFile record(scratch_);
     std::string folder = scratch_.Subfolder("work");
-    LaunchRequest request(StandIn("stub_main_program.exe"));
+    LaunchRequest request = Bare(9, StandIn("stub_main_program.exe"));
     request.workingFolder = folder;
-    request.configuration.clear();
-    request.user.clear();
-    request.agencyNumber = 9;
     request.document = "a b.txt";
     ASSERT_TRUE(request.Launch(SW_HIDE));
     auto lines = WaitForRecord(record.Path());
