@@ -100,12 +100,4 @@ TEST_F(DataFolderTest, NamingAnotherConfigurationFileRederivesTheFolders) {
     EXPECT_EQ(GetClientFolder(), "C:\\PEL\\CLIENT");
 }
 
-TEST_F(DataFolderTest, FolderIsKeptOnceComputed) {
-    WriteIni(config, "Settings", "sDir_Pel", "C:\\first");
-    Restart();
-    EXPECT_EQ(GetDataFolder(), "C:\\first");
-    WriteIni(config, "Settings", "sDir_Pel", "C:\\changed");
-    EXPECT_EQ(GetDataFolder(), "C:\\first");
-}
-
 } // namespace

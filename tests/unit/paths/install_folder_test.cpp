@@ -1,7 +1,6 @@
 // Where the installation is: the launcher's own folder, or the folder recorded
 // in install.ini when the launcher runs from its local or temporary copy.
 #include <windows.h>
-#include <shlobj.h>
 
 #include <cctype>
 #include <memory>
@@ -34,16 +33,6 @@ protected:
     std::string installIni;
     std::unique_ptr<FileBackup> backup;
 };
-
-TEST_F(InstallFolderTest, ProgramFolderIsUnderLocalApplicationData) {
-    std::string local = GetSpecialFolderPath(CSIDL_LOCAL_APPDATA);
-    std::string common = GetSpecialFolderPath(CSIDL_COMMON_APPDATA);
-    ASSERT_FALSE(local.empty());
-    ASSERT_FALSE(common.empty());
-    EXPECT_EQ(programFolder, local + "\\Pellmore\\Orvo\\Program");
-    EXPECT_EQ(GetAppDataFolder(AppDataKind::Common, "x.txt"), common + "\\Pellmore\\Orvo\\x.txt");
-    EXPECT_TRUE(Exists(common + "\\Pellmore\\Orvo"));
-}
 
 TEST_F(InstallFolderTest, InstallIniCountsOnlyForLocalOrTemporaryCopy) {
     WriteIni(installIni, "Settings", "sDir_InstallPath", "\\\\server\\pel");
@@ -88,19 +77,6 @@ TEST_F(InstallFolderTest, RecordingCreatesAMissingProgramFolder) {
     if (!RemoveDirectoryA(programFolder.c_str())) GTEST_SKIP() << "program folder in use: " << programFolder;
     SetInstallPath("C:\\pel");
     EXPECT_EQ(ReadIni(installIni, "Settings", "sDir_InstallPath"), "C:\\pel");
-}
-
-TEST_F(InstallFolderTest, ModuleAndTemporaryFoldersHaveNoTrailingBackslash) {
-    SetModuleFolderForTests("");
-    char module[MAX_PATH];
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string expected = module;
-    expected.erase(expected.rfind('\\'));
-    EXPECT_EQ(GetModuleFolder(), expected);
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string tempFolder = GetTempFolder();
-    EXPECT_EQ(tempFolder + "\\", temp);
 }
 
 } // namespace

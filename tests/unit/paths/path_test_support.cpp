@@ -1,7 +1,6 @@
 #include "path_test_support.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "appstate/ini_cache.h"
 #include "appstate/paths.h"
@@ -54,13 +53,6 @@ std::string ReadIni(const std::string& file, const char* section, const char* ke
 void Touch(const std::string& file) { std::ofstream(file.c_str()).flush(); }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string ReadWholeFile(const std::string& file) {
-    std::ifstream in(file.c_str(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 FileBackup::FileBackup(std::string path) : path_(std::move(path)) {
     if (Exists(path_)) {

@@ -30,7 +30,6 @@ void WriteIni(const std::string& file, const char* section, const char* key, con
 std::string ReadIni(const std::string& file, const char* section, const char* key);
 void Touch(const std::string& file);
 bool Exists(const std::string& path);
-std::string ReadWholeFile(const std::string& file);
 
 // Moves a file of the real profile aside for the test and puts it back after.
 class FileBackup {

@@ -50,35 +50,17 @@ TEST_F(SettingsTest, NumberUsesDefaultAndAtoiRule) {
     EXPECT_EQ(UseWANPelPathFor("no"), 0);
 }
 
-TEST_F(SettingsTest, HostedMarkerMakesTheWorkstationACitrixClient) {
-    EXPECT_EQ(CitrixClientFor("No"), 0);
+TEST_F(SettingsTest, MarkersMakeTheWorkstationACitrixClient) {
+    Touch(installFolder + "\\Pellmore.TSCitrix.inc");
+    EXPECT_EQ(CitrixClientFor("No"), 1);
     EXPECT_EQ(GetSettingInt(kSettingHostedEnvironment), 0);
-    EXPECT_TRUE(IsLocalInstallEnabled());
 
+    DeleteFileA((installFolder + "\\Pellmore.TSCitrix.inc").c_str());
     Touch(installFolder + "\\Pellmore.Zevarur.inc");
     Restart();
     EXPECT_EQ(GetSettingInt(kSettingHostedEnvironment), 1);
     EXPECT_EQ(GetSettingInt(kSettingCitrixClient), 1);
     EXPECT_FALSE(IsLocalInstallEnabled());
-}
-
-TEST_F(SettingsTest, TerminalServerMarkerMakesACitrixClientOnly) {
-    Touch(installFolder + "\\Pellmore.TSCitrix.inc");
-    EXPECT_EQ(CitrixClientFor("No"), 1);
-    EXPECT_EQ(GetSettingInt(kSettingHostedEnvironment), 0);
-}
-
-TEST_F(SettingsTest, NumberRangesSelectTheirFiles) {
-    std::string file;
-    GetSettingFile(kSettingCitrixClient, "NETWORK.INI", file);
-    EXPECT_EQ(file, networkIni);
-    std::string userFile;
-    LocateUserConfigFile(userFile);
-    GetSettingFile(kSettingLocalInstallOverride, "ignored.ini", file);
-    EXPECT_EQ(file, userFile);
-    EXPECT_NE(file, config);
-    GetSettingFile(5000, "NETWORK.INI", file);
-    EXPECT_EQ(file, "");
 }
 
 TEST_F(SettingsTest, LocalCopyOnCitrixClientNeedsThePerUserOverride) {

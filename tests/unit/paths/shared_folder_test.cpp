@@ -74,12 +74,6 @@ TEST_F(SharedFolderTest, RelativeSharedFolderResolvesLikeTheDataFolder) {
     EXPECT_TRUE(Exists(installFolder + "\\wan\\Logs"));
 }
 
-TEST_F(SharedFolderTest, NegativeAgencyTypeCountsAsNone) {
-    SetAgencyType("-3");
-    Restart();
-    EXPECT_EQ(GetMultiAgencyType(), 0);
-}
-
 TEST_F(SharedFolderTest, UnassignedComputerQuestionStopsAfterNo) {
     SetAgencyType("1");
     WriteIni(config, "Settings", "iGlb_MultiAgencyComputerID", nullptr);

@@ -15,11 +15,8 @@ using SpecialSettingTest = PathFixture;
 
 TEST(SpecialSettingNames, TableKeepsTheInstallationsSpelling) {
     EXPECT_STREQ(GetSpecialSettingName(kSpecialPellmore), "Pellmore.inc");
-    EXPECT_STREQ(GetSpecialSettingName(kSpecialZevarur), "Pellmore.Zevarur.inc");
-    EXPECT_STREQ(GetSpecialSettingName(kSpecialTSCitrix), "Pellmore.TSCitrix.inc");
     EXPECT_STREQ(GetSpecialSettingName(kSpecialMultipleDVDBackup), "Pellmore.multipledvdbackup.inc");
     EXPECT_STREQ(GetSpecialSettingName(kSpecialReceiptLog), "Pellmore.receiptLog.inc");
-    EXPECT_STREQ(GetSpecialSettingName(kSpecialNoLocalInstall), "Pellmore.NoLocalInstall.inc");
     EXPECT_STREQ(GetSpecialSettingName(kSpecialIES), "IES.YES");
     EXPECT_STREQ(GetSpecialSettingName(55), GetSpecialSettingName(56));
     EXPECT_STREQ(GetSpecialSettingName(kSpecialDisableDataSync), "Pellmore.DisableDataSync.inc");
