@@ -95,9 +95,8 @@ void SetInstallPath(const std::string& value) {
 
 std::string GetInstallFilePath(const std::string& name) {
     std::string folder = GetInstallPath();
-    std::string relative = fw::TrimLeft(name, "\\");
     if (name.empty()) return folder;
-    return folder + "\\" + relative;
+    return folder + "\\" + fw::TrimLeft(name, "\\");
 }
 
 void ResolveConfiguredPath(const char* path, char* buffer, int size) {

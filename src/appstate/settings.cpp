@@ -1,7 +1,5 @@
 #include "appstate/settings.h"
 
-#include <cstring>
-
 #include "appstate/ini_cache.h"
 #include "appstate/paths.h"
 #include "framework/strings.h"
