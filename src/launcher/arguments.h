@@ -62,6 +62,9 @@ public:
     HWND hCtrlWnd = nullptr;
     UINT lCtrlMsg = 0;
     int nFilenameArg = -1;
+
+private:
+    void ParseDebugMode(std::string value);
 };
 
 // The process-wide argument set, built on first call from GetCommandLineA.

@@ -1,0 +1,20 @@
+# Sourced by scripts/test, scripts/demo and scripts/bench: installs what is
+# missing and builds the 32-bit product plus the test build of ORVO_TEST_ARCH.
+# Sets product_dir and test_dir.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+cd "$root"
+arch="${ORVO_TEST_ARCH:-x86_64}"
+jobs="${ORVO_JOBS:-2}"
+product_dir="$root/build/i686"
+test_dir="$root/build/$arch"
+
+orvo_build() {
+  scripts/setup
+  if [ "$arch" != i686 ]; then
+    cmake -S . -B "$product_dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$product_dir" -j"$jobs" --target Orvo
+  fi
+  cmake -S . -B "$test_dir" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" \
+    -DORVO_PRODUCT_EXE="$product_dir/Orvo.exe" >/dev/null
+  cmake --build "$test_dir" -j"$jobs" "$@"
+}

@@ -1,0 +1,75 @@
+#include "launcher/orvo_app.h"
+
+#include "framework/prompter.h"
+#include "launcher/arguments.h"
+#include "launcher/orvo_dlg.h"
+#include "launcher/run_mode.h"
+
+#include <commctrl.h>
+
+COrvoApp::COrvoApp() : CWinApp(fw::kApplicationTitle) {}
+
+COrvoApp* GetOrvoApp() { return dynamic_cast<COrvoApp*>(AfxGetApp()); }
+
+void COrvoApp::EnsureTempFolderExists() {
+    char buffer[261] = {};
+    DWORD length = GetTempPathA(sizeof(buffer), buffer);
+    if (length == 0 || length >= sizeof(buffer)) return;
+    std::string folder(buffer, length);
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) CreateDirectoryA(folder.c_str(), nullptr);
+}
+
+void COrvoApp::RegisterCommonControls() {
+    INITCOMMONCONTROLSEX controls = {};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = 0xFF;
+    InitCommonControlsEx(&controls);
+}
+
+void COrvoApp::EnterLauncherFolder() {
+    char module[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    std::string path = module;
+    char full[MAX_PATH + 1] = {};
+    DWORD length = GetFullPathNameA(module, sizeof(full), full, nullptr);
+    if (length > 0 && length < sizeof(full)) path = full;
+    size_t slash = path.find_last_of('\\');
+    launcherFolder_ = slash == std::string::npos ? std::string() : path.substr(0, slash);
+    // Relative names used later (markers, the utility library) resolve here.
+    SetCurrentDirectoryA(launcherFolder_.c_str());
+}
+
+bool COrvoApp::IsCheckerMode() const {
+    char module[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    return ::IsCheckerMode(module, GetArguments());
+}
+
+void COrvoApp::RunLauncherWindow(int excludeOptional) {
+    COrvoDlg dialog(excludeOptional);
+    dialog.DoModal();
+}
+
+BOOL COrvoApp::InitInstance() {
+    EnsureTempFolderExists();
+    RegisterCommonControls();
+    SetRegistryKey("Pellmore");
+    EnterLauncherFolder();
+    CArguments& args = GetArguments();
+
+    bool checker = IsCheckerMode();
+    if (!checker) m_bCtrlKey = (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0;
+    switch (ChooseRunMode(checker, m_bCtrlKey != 0, args)) {
+    case RunMode::Checker:
+        // The compatibility checker shows its own component list; until it
+        // exists, its copies start like any other launcher.
+        RunLauncherWindow(1);
+        break;
+    case RunMode::Diagnostics:
+    case RunMode::Launcher:
+        RunLauncherWindow(0);
+        break;
+    }
+    return FALSE;
+}
