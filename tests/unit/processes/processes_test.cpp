@@ -92,10 +92,6 @@ TEST_F(ProcessesTest, FolderListingTakesSubFoldersButNotSiblings) {
     EXPECT_TRUE(Contains(windows, "Main Window"));
     EXPECT_TRUE(Contains(windows, fw::ToUpper(helper))) << "a program without a titled window is named by its path";
     EXPECT_EQ(windows.size(), 2u);
-
-    CProcesses::StringList emptyFilter;
-    CProcesses::StringList none;
-    EXPECT_EQ(CProcesses::ListProcessPaths(folder, none, &emptyFilter), 0);
 }
 
 TEST_F(ProcessesTest, RunningMeansAWindowOnTheTaskbar) {
@@ -161,14 +157,8 @@ TEST(ProcessQueries, UnreadableProcessIsUnknown) {
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     EXPECT_EQ(CProcesses::GetProcessPath(GetCurrentProcessId()), self);
-    EXPECT_EQ(CProcesses::GetProcessBaseName(GetCurrentProcessId()), std::string(strrchr(self, '\\') + 1));
     EXPECT_EQ(CProcesses::GetProcessPath(0xFFFFFFF0u), "<unknown>");
     EXPECT_EQ(CProcesses::GetProcessBaseName(0xFFFFFFF0u), "<unknown>");
-
-    CProcesses::IdList ids;
-    ASSERT_TRUE(CProcesses::EnumProcessIds(ids));
-    EXPECT_NE(std::find(ids.begin(), ids.end(), GetCurrentProcessId()), ids.end());
-    EXPECT_EQ(std::find(ids.begin(), ids.end(), 0u), ids.end());
 
     HANDLE token = nullptr;
     ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
