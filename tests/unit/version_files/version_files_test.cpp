@@ -1,4 +1,5 @@
 #include "localinstall/version_files.h"
+#include "paths_fake.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -49,8 +50,14 @@ TEST(VersionFile, ReadableWhileAnotherProgramWritesIt) {
     EXPECT_TRUE(ReadProgramVersion(version, temp.Path()));
     EXPECT_EQ(version, "7.1");
     CloseHandle(writer);
-    // The tests do not run from the temporary folder: the bare name.
+}
+
+TEST(VersionFile, WithoutFolderTheInstallationsWhenRunningFromTemp) {
+    EXPECT_EQ(GetVersionFilePath("C:\\Prog"), "C:\\Prog\\Version.dat");
+    SetFakeFolders("C:\\Orvo", "C:\\Users\\u\\Temp", "\\\\srv\\share\\Orvo");
     EXPECT_EQ(GetVersionFilePath(""), "Version.dat");
+    SetFakeFolders("C:\\users\\U\\temp", "C:\\Users\\u\\Temp\\", "\\\\srv\\share\\Orvo");
+    EXPECT_EQ(GetVersionFilePath(""), "\\\\srv\\share\\Orvo\\Version.dat");
 }
 
 TEST(CopyList, BinariesThenListedFilesThenVersionFileThenMainProgram) {
@@ -94,6 +101,10 @@ TEST(CopyList, WithoutVersionFileOnlyTheBinaries) {
     EXPECT_EQ(files.Files(), (std::vector<std::string>{"util.dll", "pellmoreorvo.EXE"}));
     EXPECT_EQ(files.VersionFileName(), "");
 
-    COrvoInstallVersionFiles none("");
-    EXPECT_TRUE(none.empty());
+    // The default list is that of the installation folder; none gives nothing
+    // (not the drive root).
+    SetFakeFolders("C:\\Orvo", "C:\\Temp", temp.Path());
+    EXPECT_EQ(COrvoInstallVersionFiles().Files(), files.Files());
+    SetFakeFolders("C:\\Orvo", "C:\\Temp", "");
+    EXPECT_TRUE(COrvoInstallVersionFiles().empty());
 }
