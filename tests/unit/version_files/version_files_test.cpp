@@ -1,5 +1,6 @@
 #include "localinstall/version_files.h"
-#include "paths_fake.h"
+#include "appstate/paths.h"
+#include "framework/strings.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -54,10 +55,15 @@ TEST(VersionFile, ReadableWhileAnotherProgramWritesIt) {
 
 TEST(VersionFile, WithoutFolderTheInstallationsWhenRunningFromTemp) {
     EXPECT_EQ(GetVersionFilePath("C:\\Prog"), "C:\\Prog\\Version.dat");
-    SetFakeFolders("C:\\Orvo", "C:\\Users\\u\\Temp", "\\\\srv\\share\\Orvo");
+    SetModuleFolderForTests("C:\\Orvo");
     EXPECT_EQ(GetVersionFilePath(""), "Version.dat");
-    SetFakeFolders("C:\\users\\U\\temp", "C:\\Users\\u\\Temp\\", "\\\\srv\\share\\Orvo");
-    EXPECT_EQ(GetVersionFilePath(""), "\\\\srv\\share\\Orvo\\Version.dat");
+    // A temporary copy of the launcher reads the installation's version file,
+    // whatever the letter case of the folder names.
+    SetModuleFolderForTests(fw::ToLower(GetTempFolder()));
+    EXPECT_EQ(GetVersionFilePath(""), GetInstallFilePath("Version.dat"));
+    EXPECT_NE(GetVersionFilePath(""), "Version.dat");
+    SetModuleFolderForTests("");
+    ResetPathState();
 }
 
 TEST(CopyList, BinariesThenListedFilesThenVersionFileThenMainProgram) {
@@ -103,8 +109,10 @@ TEST(CopyList, WithoutVersionFileOnlyTheBinaries) {
 
     // The default list is that of the installation folder; none gives nothing
     // (not the drive root).
-    SetFakeFolders("C:\\Orvo", "C:\\Temp", temp.Path());
+    // Run "from" the folder: it is then the installation folder.
+    SetModuleFolderForTests(temp.Path());
     EXPECT_EQ(COrvoInstallVersionFiles().Files(), files.Files());
-    SetFakeFolders("C:\\Orvo", "C:\\Temp", "");
-    EXPECT_TRUE(COrvoInstallVersionFiles().empty());
+    SetModuleFolderForTests("");
+    ResetPathState();
+    EXPECT_TRUE(COrvoInstallVersionFiles("").empty());
 }
