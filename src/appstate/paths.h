@@ -45,7 +45,11 @@ std::string GetDebugLogPath();
 bool IsLocalInstallEnabled();
 int GetMultiAgencyType();
 
-// Forgets every computed folder, the configuration file and the initials, as
-// at process start. For tests, which exercise several configurations in one
-// process.
+// Forgets every computed folder and the configuration file, as at process
+// start (the user's initials are kept: SetUserInitials owns them). For tests,
+// which exercise several configurations in one process.
 void ResetPathState();
+// Makes GetModuleFolder report folder instead of the executable's own folder
+// (empty restores it), so tests can run "from" an installation, the local
+// program folder or the temporary folder. For tests only.
+void SetModuleFolderForTests(const std::string& folder);

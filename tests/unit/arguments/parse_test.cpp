@@ -2,7 +2,6 @@
 
 #include "appstate/paths.h"
 #include "framework/handles.h"
-#include "paths_fake.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +110,8 @@ TEST(ParseArguments, LastBareTokenIsTheFileName) {
 TEST(ParseArguments, SettingsOptionsTakeEffectAndTravelOn) {
     CArguments cfg = Parsed("/CFG:\"C:\\a b\\x.ini\"");
     EXPECT_EQ(cfg.bCFG, 1);
-    EXPECT_EQ(LastConfigurationFileSet(), "C:\\a b\\x.ini");
+    EXPECT_EQ(GetConfigurationFile(), "C:\\a b\\x.ini");
+    ResetPathState();
     EXPECT_EQ(cfg.BuildArgumentString(), "/CFG:\"C:\\a b\\x.ini\"");
 
     EXPECT_EQ(Parsed("/USER:ABCDEFG").BuildArgumentString(), "/USER:ABCDEFG");

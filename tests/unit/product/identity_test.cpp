@@ -95,8 +95,11 @@ TEST(ProductIdentity, ManifestAsksForNoElevationAndCommonControls6) {
 
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos);
-    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-    EXPECT_NE(manifest.find("version=\"6.0.0.0\" processorArchitecture=\"x86\""), std::string::npos);
+    size_t controls = manifest.find("Microsoft.Windows.Common-Controls");
+    ASSERT_NE(controls, std::string::npos);
+    std::string controlsIdentity = manifest.substr(controls, manifest.find("/>", controls) - controls);
+    EXPECT_NE(controlsIdentity.find("version=\"6.0.0.0\""), std::string::npos);
+    EXPECT_NE(controlsIdentity.find("processorArchitecture=\"x86\""), std::string::npos);
     EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
     EXPECT_EQ(manifest.find("supportedOS"), std::string::npos);
     EXPECT_NE(icon, nullptr);
