@@ -114,6 +114,7 @@ TEST_F(InstallFolderTest, RelaunchAddsRestartedOnceAndPassesTheArgumentsOn) {
     RecordFile record(scratch_);
     UseLauncherCommandLine("Orvo.exe /SafeMode");
     Relaunch(install_, "/SkipLocalCheck");
+    WaitForRecord(record.Path(), 1); // keeps the two records in order
     UseLauncherCommandLine("Orvo.exe /Restarted /SkipLocalCheck");
     Relaunch("", ""); // the launcher folder
 
