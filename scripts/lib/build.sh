@@ -12,9 +12,9 @@ orvo_build() {
   scripts/setup
   if [ "$arch" != i686 ]; then
     cmake -S . -B "$product_dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=OFF >/dev/null
-    cmake --build "$product_dir" -j"$jobs" --target Orvo
+    cmake --build "$product_dir" -j"$jobs" --target Orvo >/dev/null
   fi
   cmake -S . -B "$test_dir" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" \
     -DORVO_PRODUCT_EXE="$product_dir/Orvo.exe" >/dev/null
-  cmake --build "$test_dir" -j"$jobs" "$@"
+  cmake --build "$test_dir" -j"$jobs" "$@" >/dev/null
 }
