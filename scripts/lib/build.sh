@@ -8,13 +8,26 @@ jobs="${ORVO_JOBS:-2}"
 product_dir="$root/build/i686"
 test_dir="$root/build/$arch"
 
+# Runs a build step quietly; prints its output only when it fails.
+orvo_quiet() {
+  local log
+  log=$(mktemp)
+  if ! "$@" >"$log" 2>&1; then
+    cat "$log"
+    rm -f "$log"
+    return 1
+  fi
+  rm -f "$log"
+}
+
 orvo_build() {
   scripts/setup
   if [ "$arch" != i686 ]; then
-    cmake -S . -B "$product_dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=OFF >/dev/null
-    cmake --build "$product_dir" -j"$jobs" --target Orvo >/dev/null
+    orvo_quiet cmake -S . -B "$product_dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=OFF
+    orvo_quiet cmake --build "$product_dir" -j"$jobs" --target Orvo
   fi
-  cmake -S . -B "$test_dir" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" \
-    -DORVO_PRODUCT_EXE="$product_dir/Orvo.exe" >/dev/null
-  cmake --build "$test_dir" -j"$jobs" "$@" >/dev/null
+  orvo_quiet cmake -S . -B "$test_dir" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" \
+    -DORVO_PRODUCT_EXE="$product_dir/Orvo.exe"
+  orvo_quiet cmake --build "$test_dir" -j"$jobs" "$@"
+  echo "built: $product_dir/Orvo.exe (product), $test_dir (tests)"
 }
