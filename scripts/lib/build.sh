@@ -31,3 +31,16 @@ orvo_build() {
   orvo_quiet cmake --build "$test_dir" -j"$jobs" "$@"
   echo "built: $product_dir/Orvo.exe (product), $test_dir (tests)"
 }
+
+# The Wine environment the tests of this build use: prefix, loader, display
+# (prepared and started by tests/wine/start.sh; stop with tests/wine/stop.sh).
+orvo_wine_env() {
+  export ORVO_BUILD_DIR="$test_dir"
+  export WINEPREFIX="$test_dir/wineprefix"
+  if [ "$arch" = i686 ]; then
+    export WINEARCH=win32 ORVO_WINE=wine
+  else
+    export WINEARCH=win64 ORVO_WINE=/usr/lib/wine/wine64
+  fi
+  bash "$root/tests/wine/start.sh" >/dev/null
+}
