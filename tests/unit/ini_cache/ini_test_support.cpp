@@ -32,13 +32,7 @@ struct WriterHook {
 } // namespace
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {
-    fw::Handle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    if (!file || !WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
-        return false;
-    file.Reset();
-    return written == bytes.size() && SetLastWriteTime(path, kYear2020);
+    return test_support::WriteFile(path, bytes) && SetLastWriteTime(path, kYear2020);
 }
 
 ULONGLONG LastWriteTime(const std::string& path) {
@@ -73,32 +67,11 @@ bool WriteFromOtherProcess(const std::string& file, const char* key, const char*
 
 void IniCacheTest::SetUp() {
     FlushINICache(nullptr);
-    char temp[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, temp);
-    // Process ids are reused: a folder left by a crashed run must not be taken over.
-    static int folders = 0;
-    BOOL created = FALSE;
-    do {
-        folder_ = fw::Format("%sorvo_ini_%lu_%d", temp, GetCurrentProcessId(), ++folders);
-        created = CreateDirectoryA(folder_.c_str(), nullptr);
-    } while (!created && GetLastError() == ERROR_ALREADY_EXISTS);
-    if (!created) folder_.clear();
-    ASSERT_TRUE(created);
+    ASSERT_FALSE(folder_.Path().empty());
 }
 
-void IniCacheTest::TearDown() {
-    FlushINICache(nullptr);
-    if (folder_.empty()) return;
-    WIN32_FIND_DATAA found;
-    fw::FindHandle search(FindFirstFileA(File("*").c_str(), &found));
-    if (search) {
-        do {
-            DeleteFileA(File(found.cFileName).c_str());
-        } while (FindNextFileA(search.Get(), &found));
-    }
-    search.Reset();
-    RemoveDirectoryA(folder_.c_str());
-}
+// Flushed first: the folder goes with the fixture, after this.
+void IniCacheTest::TearDown() { FlushINICache(nullptr); }
 
 std::string IniCacheTest::Read(const std::string& file, const char* section, const char* key) {
     std::string out = "untouched";

@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "support/temp_folder.h"
+
 namespace ini_test {
 
 // Writes bytes exactly (embedded NULs kept) and dates the file in the past,
@@ -28,11 +30,11 @@ class IniCacheTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    std::string File(const std::string& name) const { return folder_ + "\\" + name; }
+    std::string File(const std::string& name) const { return folder_ / name; }
     // Reads through the cache with "<default>" as the default.
     std::string Read(const std::string& file, const char* section, const char* key);
 
-    std::string folder_;
+    test_support::TempFolder folder_{"orvo_ini"};
 };
 
 } // namespace ini_test

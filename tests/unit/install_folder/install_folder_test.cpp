@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace testing_support;
+using namespace test_support;
 
 namespace {
 
@@ -38,7 +38,7 @@ class InstallFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         install_ = scratch_.Subfolder("Pellmore");
-        WriteTextFile(install_ + "\\Version.dat", "5.0.3.90\r\n");
+        WriteFile(install_ + "\\Version.dat", "5.0.3.90\r\n");
         CopyFileA(StandIn("stub_launcher_build.exe").c_str(), (install_ + "\\Orvo.EXE").c_str(), FALSE);
         CopyFileA(StandIn("stub_main_program.exe").c_str(), (install_ + "\\PellmoreOrvo.EXE").c_str(), FALSE);
         savedArguments_ = GetArguments();
@@ -76,7 +76,7 @@ protected:
         return value;
     }
 
-    ScratchFolder scratch_{"orvo_install"};
+    TempFolder scratch_{"orvo_install"};
     std::string install_;
     std::string programFolder_;
     CArguments savedArguments_;
@@ -85,14 +85,14 @@ protected:
 } // namespace
 
 TEST(LauncherBuild, RecognisedByItsVersionResourceWhateverItsName) {
-    ScratchFolder scratch;
-    std::string renamed = scratch.File("PellmoreOrvo.EXE");
+    TempFolder scratch;
+    std::string renamed = scratch / "PellmoreOrvo.EXE";
     CopyFileA(StandIn("stub_launcher_build.exe").c_str(), renamed.c_str(), FALSE);
     EXPECT_TRUE(IsLauncherBuild(StandIn("stub_launcher_build.exe")));
     EXPECT_TRUE(IsLauncherBuild(renamed));
     EXPECT_FALSE(IsLauncherBuild(StandIn("stub_main_program.exe"))); // a version resource without the mark
     EXPECT_FALSE(IsLauncherBuild(StandIn("stub_setup.exe")));        // no version resource at all
-    EXPECT_FALSE(IsLauncherBuild(scratch.File("absent.exe")));
+    EXPECT_FALSE(IsLauncherBuild(scratch / "absent.exe"));
     EXPECT_FALSE(IsLauncherBuild(""));
 }
 
@@ -211,7 +211,7 @@ TEST_F(InstallFolderTest, EnsureInstallFolderAsksUntilAFolderWithAVersionIsGiven
 
 TEST_F(InstallFolderTest, WithoutLocalCopiesTheEnteredPathIsNotStoredAndTheQuestionReturns) {
     std::string unreachable = scratch_.Subfolder("Unreachable");
-    WriteTextFile(unreachable + "\\Pellmore.NoLocalInstall.inc", "");
+    WriteFile(unreachable + "\\Pellmore.NoLocalInstall.inc", "");
     RunFrom(unreachable);
     ASSERT_FALSE(IsLocalInstallEnabled());
     SetInstallPathQuestion(&ScriptedQuestion);

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace testing_support;
+using namespace test_support;
 
 namespace {
 
@@ -14,7 +14,7 @@ namespace {
 class RunningCopy {
 public:
     RunningCopy(const std::string& standIn, const std::string& copyPath, const std::string& options) {
-        CopyFileA(StandIn(standIn.c_str()).c_str(), copyPath.c_str(), FALSE);
+        CopyFileA(StandIn(standIn).c_str(), copyPath.c_str(), FALSE);
         std::string commandLine = "\"" + copyPath + "\" " + options;
         STARTUPINFOA startup = {};
         startup.cb = sizeof(startup);
@@ -39,7 +39,7 @@ private:
 } // namespace
 
 TEST(RunningLauncher, OnlyALauncherBuildCountsAndTheFolderNarrowsTheSearch) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     RecordFile record(scratch);
     std::string mainFolder = scratch.Subfolder("main");
     std::string launcherFolder = scratch.Subfolder("launcher");
@@ -59,7 +59,7 @@ TEST(RunningLauncher, OnlyALauncherBuildCountsAndTheFolderNarrowsTheSearch) {
 }
 
 TEST(RunningLauncher, AVisibleLauncherWindowIsBroughtForward) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     RecordFile record(scratch);
     std::string folder = scratch.Subfolder("local");
     RunningCopy launcher("stub_launcher_build.exe", folder + "\\PellmoreOrvo.EXE", "/StubWindow");

@@ -11,7 +11,7 @@
 #include <functional>
 #include <thread>
 
-using namespace testing_support;
+using namespace test_support;
 
 namespace {
 
@@ -80,13 +80,13 @@ class InstallPathDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
         valid_ = scratch_.Subfolder("install");
-        WriteTextFile(valid_ + "\\Version.dat", "5.0.3.90\r\nbuild notes\r\n");
+        WriteFile(valid_ + "\\Version.dat", "5.0.3.90\r\nbuild notes\r\n");
         noVersionFile_ = scratch_.Subfolder("empty");
         emptyFirstLine_ = scratch_.Subfolder("blank");
-        WriteTextFile(emptyFirstLine_ + "\\Version.dat", "\r\n5.0.3.90\r\n");
+        WriteFile(emptyFirstLine_ + "\\Version.dat", "\r\n5.0.3.90\r\n");
     }
 
-    ScratchFolder scratch_{"orvo_path_dlg"};
+    TempFolder scratch_{"orvo_path_dlg"};
     std::string valid_, noVersionFile_, emptyFirstLine_;
 };
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace testing_support;
+using namespace test_support;
 
 namespace {
 
@@ -79,7 +79,7 @@ private:
 } // namespace
 
 TEST(InstallerRunner, ReturnsTheSetupProgramsExitCodeAndPassesItsParameters) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     RecordFile record(scratch);
     CountingWindow window;
     EXPECT_EQ(RunInstaller(window.Get(), StandIn("stub_setup.exe"), "/quiet /exit:3010"), 3010u);
@@ -92,14 +92,14 @@ TEST(InstallerRunner, ReturnsTheSetupProgramsExitCodeAndPassesItsParameters) {
 }
 
 TEST(InstallerRunner, AProgramThatCannotStartYieldsZero) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     CountingWindow window;
     ErrorBoxCloser closer;
-    EXPECT_EQ(RunInstaller(window.Get(), scratch.File("no_such_setup.exe"), "/exit:5"), 0u);
+    EXPECT_EQ(RunInstaller(window.Get(), scratch / "no_such_setup.exe", "/exit:5"), 0u);
 }
 
 TEST(InstallerRunner, TheCallersWindowKeepsHandlingMessagesWhileItWaits) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     RecordFile record(scratch);
     CountingWindow window;
     g_timerTicks = 0;
@@ -117,7 +117,7 @@ TEST(InstallerRunner, TheCallersWindowKeepsHandlingMessagesWhileItWaits) {
 }
 
 TEST(InstallerRunner, AQuitMessageEndsTheWaitAtOnceAndIsNotPassedOn) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     RecordFile record(scratch);
     CountingWindow window;
     PostQuitMessage(0);

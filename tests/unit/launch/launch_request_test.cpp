@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace testing_support;
+using namespace test_support;
 
 namespace {
 
@@ -22,9 +22,9 @@ protected:
         previousClock_ = SetPassKeyClock(&FixedClock);
         // The agency's data folder, with the installation's agency number.
         std::string data = scratch_.Subfolder("PEL");
-        WriteTextFile(data + "\\Network.ini", "[Settings]\r\niGlb_AgencyNumber=42\r\n");
-        config_ = scratch_.File("PELL.INI");
-        WriteTextFile(config_, "[Settings]\r\nsDir_Pel=" + data + "\r\n");
+        WriteFile(data + "\\Network.ini", "[Settings]\r\niGlb_AgencyNumber=42\r\n");
+        config_ = scratch_ / "PELL.INI";
+        WriteFile(config_, "[Settings]\r\nsDir_Pel=" + data + "\r\n");
         ResetPathState();
         SetConfigurationFile(config_);
         SetUserInitials("ABC");
@@ -35,7 +35,7 @@ protected:
         FlushINICache(nullptr);
     }
 
-    ScratchFolder scratch_;
+    TempFolder scratch_;
     std::string config_;
     PassKeyClock previousClock_ = nullptr;
 };
@@ -75,7 +75,7 @@ TEST_F(LaunchRequestTest, DefaultsComposeConfigurationUserKeyAgencyAndSourceInOr
 
 TEST_F(LaunchRequestTest, AGivenAgencyWinsAndAMissingOneIsZero) {
     EXPECT_EQ(Bare(7).BuildCommandLine(), "  /AGENCYID:7" + kSource);
-    WriteTextFile(GetNetworkIniPath(), "[Settings]\r\n");
+    WriteFile(GetNetworkIniPath(), "[Settings]\r\n");
     FlushINICache(nullptr);
     EXPECT_EQ(Bare(-3).BuildCommandLine(), "  /AGENCYID:0" + kSource);
 }
@@ -130,6 +130,6 @@ TEST_F(LaunchRequestTest, LaunchStartsTheProgramInTheWorkingFolderWithTheCompose
     EXPECT_NE(lines[0].what.find(" \"a b.txt\"  /AGENCYID:9 /LaunchSrc:\"unit_launch.exe\""), std::string::npos)
         << lines[0].what;
 
-    LaunchRequest missing(scratch_.File("absent.exe"));
+    LaunchRequest missing(scratch_ / "absent.exe");
     EXPECT_FALSE(missing.Launch(SW_HIDE));
 }

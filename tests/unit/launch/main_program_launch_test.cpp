@@ -14,7 +14,7 @@
 
 #include <vector>
 
-using namespace testing_support;
+using namespace test_support;
 
 namespace {
 
@@ -45,7 +45,7 @@ protected:
     void SetUp() override {
         install_ = scratch_.Subfolder("Pellmore");
         CopyFileA(StandIn("stub_main_program.exe").c_str(), (install_ + "\\PellmoreOrvo.EXE").c_str(), FALSE);
-        WriteTextFile(install_ + "\\Version.dat", "5.0.3.90\r\n");
+        WriteFile(install_ + "\\Version.dat", "5.0.3.90\r\n");
         SetModuleFolderForTests(install_);
         ResetPathState();
         savedArguments_ = GetArguments();
@@ -62,7 +62,7 @@ protected:
         GetArguments() = CArguments(line, savedArguments_.GetAt(0));
     }
 
-    ScratchFolder scratch_{"orvo_main_launch"};
+    TempFolder scratch_{"orvo_main_launch"};
     std::string install_;
     CArguments savedArguments_;
 };

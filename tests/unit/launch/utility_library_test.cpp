@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace testing_support;
+using namespace test_support;
 
 namespace {
 
@@ -27,7 +27,7 @@ private:
 } // namespace
 
 TEST(UtilityLibrary, LoadsFromTheCurrentFolderAndCallsTheExports) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     RecordFile record(scratch);
     InFixturesFolder here;
     {

@@ -1,13 +1,13 @@
 #include "utils/file_version_info.h"
-#include "support/temp_folder.h"
+#include "support/stand_ins.h"
 
 #include <gtest/gtest.h>
 
-using test_support::FixturePath;
+using test_support::StandIn;
 
 TEST(FileVersionInfo, ReadsFixedInfoAndStringsOfTheChosenTranslation) {
     CFileVersionInfo info;
-    ASSERT_TRUE(info.Create(FixturePath("stub_versioned.exe").c_str()));
+    ASSERT_TRUE(info.Create(StandIn("stub_versioned.exe").c_str()));
     EXPECT_EQ(info.FixedInfo().dwFileVersionMS, MAKELONG(2, 1));
     ASSERT_EQ(info.TranslationCount(), 2u);
     EXPECT_EQ(info.Translations()[1].language, 0x407);
@@ -33,9 +33,9 @@ TEST(FileVersionInfo, ReadsFixedInfoAndStringsOfTheChosenTranslation) {
 TEST(FileVersionInfo, NoResourceOrNoTranslationTableLeavesTheObjectEmpty) {
     CFileVersionInfo info;
     for (const char* file : {"stub_window.exe", "stub_notranslation.exe", "missing.exe"}) {
-        ASSERT_TRUE(info.Create(FixturePath("stub_versioned.exe").c_str()));
+        ASSERT_TRUE(info.Create(StandIn("stub_versioned.exe").c_str()));
         info.SetTranslationIndex(1);
-        EXPECT_FALSE(info.Create(FixturePath(file).c_str())) << file;
+        EXPECT_FALSE(info.Create(StandIn(file).c_str())) << file;
         EXPECT_FALSE(info.IsValid());
         EXPECT_EQ(info.FixedInfo().dwSignature, 0u);
         EXPECT_EQ(info.TranslationCount(), 0u);

@@ -12,6 +12,7 @@
 #include "path_test_support.h"
 
 using namespace pathtest;
+using namespace test_support;
 
 namespace {
 
@@ -62,12 +63,12 @@ TEST_F(ConfigFileTest, WithoutAnyCopyThePerUserPathIsUsedAllTheSame) {
 }
 
 TEST_F(ConfigFileTest, LocalAppDataOverrideOnlyWhereNoLocalCopyIsKept) {
-    std::string overrideBase = root.Sub("profiles");
+    std::string overrideBase = root / "profiles";
     WriteIni(config, "Settings", "LocalAppData", (overrideBase + "\\\\").c_str());
     Restart();
     EXPECT_EQ(GetLocalAppDataFolder(), GetSpecialFolderPath(CSIDL_LOCAL_APPDATA));
 
-    Touch(installFolder + "\\Pellmore.TSCitrix.inc");
+    WriteFile(installFolder + "\\Pellmore.TSCitrix.inc", "");
     Restart();
     EXPECT_EQ(GetLocalAppDataFolder(), overrideBase);
     EXPECT_EQ(GetAppDataFolder(AppDataKind::Local, "PELL.INI"), overrideBase + "\\Pellmore\\Orvo\\PELL.INI");

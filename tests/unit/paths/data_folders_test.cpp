@@ -8,6 +8,7 @@
 #include "path_test_support.h"
 
 using namespace pathtest;
+using namespace test_support;
 
 namespace {
 
@@ -39,7 +40,7 @@ TEST_F(DataFolderTest, ConfiguredValueResolvesAgainstDriveLetterInstallation) {
     EXPECT_EQ(GetDataFolder(), installFolder);
     EXPECT_EQ(GetNetworkIniPath(), installFolder + "\\Network.ini");
     EXPECT_EQ(DataFolderFor(".\\sub"), installFolder + "\\sub");
-    EXPECT_EQ(DataFolderFor("..\\sibling"), root.Sub("sibling"));
+    EXPECT_EQ(DataFolderFor("..\\sibling"), root / "sibling");
     EXPECT_EQ(DataFolderFor("\\agency\\data"), "C:\\agency\\data");
     EXPECT_EQ(DataFolderFor("\\\\fileserver\\pel\\data"), "\\\\fileserver\\pel\\data");
     EXPECT_EQ(DataFolderFor("D:\\pel"), "D:\\pel");
@@ -71,10 +72,10 @@ TEST_F(DataFolderTest, ConfiguredValueResolvesAgainstUncInstallation) {
     EXPECT_EQ(DataFolderFor("\\data"), "\\\\orvotest\\share\\data");
     if (!share.empty()) {
         // The share is real: a marker placed there is found through the UNC path.
-        Touch(share + "\\inst\\Pellmore.NoLocalInstall.inc");
+        WriteFile(share + "\\inst\\Pellmore.NoLocalInstall.inc", "");
         Restart();
         EXPECT_FALSE(IsLocalInstallEnabled());
-        DeleteTree(share.substr(0, share.rfind('\\')));
+        RemoveTreeForcibly(share.substr(0, share.rfind('\\')));
     }
 }
 
@@ -87,7 +88,7 @@ TEST_F(DataFolderTest, OverlongConfiguredValueIsCutTo259Characters) {
 TEST_F(DataFolderTest, NamingAnotherConfigurationFileRederivesTheFolders) {
     WriteIni(config, "Settings", "sDir_Pel", "C:\\first");
     WriteIni(config, "Settings", "sDir_Client", "C:\\first\\clients");
-    std::string other = root.Sub("other.ini");
+    std::string other = root / "other.ini";
     WriteIni(other, "Settings", "sDir_Pel", "C:\\second");
     Restart();
     EXPECT_EQ(GetDataFolder(), "C:\\first");

@@ -12,6 +12,7 @@
 #include "path_test_support.h"
 
 using namespace pathtest;
+using namespace test_support;
 
 namespace {
 
@@ -66,7 +67,7 @@ TEST_F(InstallFolderTest, RecordedFolderIsWrittenOnlyUnderItsRules) {
 
     // Without local copies nothing is recorded.
     RunFrom(installFolder);
-    Touch(installFolder + "\\Pellmore.NoLocalInstall.inc");
+    WriteFile(installFolder + "\\Pellmore.NoLocalInstall.inc", "");
     Restart();
     SetInstallPath("C:\\elsewhere");
     EXPECT_EQ(ReadIni(installIni, "Settings", "sDir_InstallPath"), "\\\\server\\pel");

@@ -1,6 +1,6 @@
-// Scaffolding for the path and settings tests: throw-away folders, INI and
-// marker files, a stand-in installation with its own configuration file, and
-// a prompter that answers the one question these modules ask.
+// Scaffolding for the path and settings tests: INI files, a stand-in
+// installation with its own configuration file in a throw-away folder, and a
+// prompter that answers the one question these modules ask.
 #pragma once
 
 #include <windows.h>
@@ -10,26 +10,12 @@
 #include <string>
 
 #include "framework/prompter.h"
+#include "support/temp_folder.h"
 
 namespace pathtest {
 
-// A fresh folder under the temporary folder, deleted with its contents.
-class TempFolder {
-public:
-    explicit TempFolder(const char* tag);
-    ~TempFolder();
-    const std::string& Path() const { return path_; }
-    std::string Sub(const std::string& name) const { return path_ + "\\" + name; }
-
-private:
-    std::string path_;
-};
-
-void DeleteTree(const std::string& path);
 void WriteIni(const std::string& file, const char* section, const char* key, const char* value);
 std::string ReadIni(const std::string& file, const char* section, const char* key);
-void Touch(const std::string& file);
-bool Exists(const std::string& path);
 
 // Moves a file of the real profile aside for the test and puts it back after.
 class FileBackup {
@@ -66,14 +52,13 @@ private:
 // is the configuration file named on the command line.
 class PathFixture : public ::testing::Test {
 protected:
-    PathFixture();
     void SetUp() override;
     void TearDown() override;
     // As a new start of the launcher with the same files.
     void Restart();
     void RunFrom(const std::string& moduleFolder);
 
-    TempFolder root;
+    test_support::TempFolder root{"orvo_paths"};
     std::string installFolder;
     std::string config;
     std::string moduleFolder;

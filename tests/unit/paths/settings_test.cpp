@@ -11,6 +11,7 @@
 #include "path_test_support.h"
 
 using namespace pathtest;
+using namespace test_support;
 
 namespace {
 
@@ -51,12 +52,12 @@ TEST_F(SettingsTest, NumberUsesDefaultAndAtoiRule) {
 }
 
 TEST_F(SettingsTest, MarkersMakeTheWorkstationACitrixClient) {
-    Touch(installFolder + "\\Pellmore.TSCitrix.inc");
+    WriteFile(installFolder + "\\Pellmore.TSCitrix.inc", "");
     EXPECT_EQ(CitrixClientFor("No"), 1);
     EXPECT_EQ(GetSettingInt(kSettingHostedEnvironment), 0);
 
     DeleteFileA((installFolder + "\\Pellmore.TSCitrix.inc").c_str());
-    Touch(installFolder + "\\Pellmore.Zevarur.inc");
+    WriteFile(installFolder + "\\Pellmore.Zevarur.inc", "");
     Restart();
     EXPECT_EQ(GetSettingInt(kSettingHostedEnvironment), 1);
     EXPECT_EQ(GetSettingInt(kSettingCitrixClient), 1);
@@ -79,7 +80,7 @@ TEST_F(SettingsTest, LocalCopyOnCitrixClientNeedsThePerUserOverride) {
     EXPECT_EQ(GetSettingInt(kSettingLocalInstallOverride), 1);
     EXPECT_TRUE(IsLocalInstallEnabled());
 
-    Touch(installFolder + "\\Pellmore.NoLocalInstall.inc");
+    WriteFile(installFolder + "\\Pellmore.NoLocalInstall.inc", "");
     Restart();
     EXPECT_FALSE(IsLocalInstallEnabled());
 }

@@ -8,6 +8,7 @@
 #include "path_test_support.h"
 
 using namespace pathtest;
+using namespace test_support;
 
 namespace {
 
@@ -15,7 +16,7 @@ class SharedFolderTest : public PathFixture {
 protected:
     void SetUp() override {
         PathFixture::SetUp();
-        dataFolder = root.Sub("data");
+        dataFolder = root / "data";
         CreateDirectoryA(dataFolder.c_str(), nullptr);
         networkIni = dataFolder + "\\NETWORK.INI";
         WriteIni(config, "Settings", "sDir_Pel", dataFolder.c_str());

@@ -8,6 +8,7 @@
 #include "path_test_support.h"
 
 using namespace pathtest;
+using namespace test_support;
 
 namespace {
 
@@ -35,7 +36,7 @@ TEST_F(SpecialSettingTest, MarkerPathIsInTheInstallationFolder) {
 
 TEST_F(SpecialSettingTest, AnswerIsKeptPerNumber) {
     EXPECT_FALSE(IsSpecialSettingSet(kSpecialPolicyHistoryView));
-    Touch(installFolder + "\\Pellmore.PolicyHistoryView.inc");
+    WriteFile(installFolder + "\\Pellmore.PolicyHistoryView.inc", "");
     // 56 names the same file but has not been tested yet.
     EXPECT_TRUE(IsSpecialSettingSet(kSpecialPolicyHistoryViewAlias));
     EXPECT_FALSE(IsSpecialSettingSet(kSpecialPolicyHistoryView));
@@ -56,7 +57,7 @@ TEST_F(SpecialSettingTest, FolderWithMarkerNameCountsAsPresent) {
     CreateDirectoryA((installFolder + "\\IES.YES").c_str(), nullptr);
     EXPECT_TRUE(IsSpecialSettingSet(kSpecialIES));
     // The file system decides about letter case.
-    Touch(installFolder + "\\PELLMORE.RECEIPTLOG.INC");
+    WriteFile(installFolder + "\\PELLMORE.RECEIPTLOG.INC", "");
     EXPECT_TRUE(IsSpecialSettingSet(kSpecialReceiptLog));
 }
 

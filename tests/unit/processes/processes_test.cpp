@@ -1,6 +1,6 @@
 #include "localinstall/processes.h"
 #include "framework/strings.h"
-#include "support/temp_folder.h"
+#include "support/stand_ins.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ protected:
         std::string path = temp_ / relative;
         std::string folder = path.substr(0, path.rfind('\\'));
         CreateDirectoryA(folder.c_str(), nullptr);
-        EXPECT_TRUE(CopyFileA(test_support::FixturePath("stub_window.exe").c_str(), path.c_str(), FALSE)) << path;
+        EXPECT_TRUE(CopyFileA(test_support::StandIn("stub_window.exe").c_str(), path.c_str(), FALSE)) << path;
         return path;
     }
 

@@ -1,6 +1,6 @@
 // Helpers for unit tests that run the stand-ins of tests/fixtures: where they
-// are, a scratch folder per test, and reading what the stand-ins recorded
-// (see tests/fixtures/stub_record.h for the record format).
+// are, and reading what the stand-ins recorded (see
+// tests/fixtures/stub_record.h for the record format).
 #pragma once
 
 #include <windows.h>
@@ -10,80 +10,23 @@
 #include <string>
 #include <vector>
 
-namespace testing_support {
+#include "support/temp_folder.h"
 
-inline std::string ModuleFolderOf(HMODULE module) {
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(module, path, MAX_PATH);
-    std::string text = path;
-    return text.substr(0, text.find_last_of('\\'));
-}
+namespace test_support {
 
 // tests/fixtures of the build: beside this test's own folder (tests/unit).
 inline std::string FixturesFolder() {
-    std::string unitFolder = ModuleFolderOf(nullptr);
+    char self[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string unitFolder = self;
+    unitFolder = unitFolder.substr(0, unitFolder.find_last_of('\\'));
     std::string path = unitFolder.substr(0, unitFolder.find_last_of('\\')) + "\\fixtures";
     char full[MAX_PATH + 1] = {};
     GetFullPathNameA(path.c_str(), sizeof(full), full, nullptr);
     return full;
 }
 
-inline std::string StandIn(const char* fileName) { return FixturesFolder() + "\\" + fileName; }
-
-inline void DeleteFolderTree(const std::string& folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = folder + "\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteFolderTree(path);
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
-// A new empty folder under the system's temporary folder, removed with its
-// contents when the object goes.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const char* tag = "orvo") {
-        char temp[MAX_PATH + 1] = {};
-        GetTempPathA(sizeof(temp), temp);
-        static int counter = 0;
-        for (;;) {
-            path_ = std::string(temp) + tag + "_" + std::to_string(GetCurrentProcessId()) + "_" +
-                    std::to_string(++counter) + "_" + std::to_string(GetTickCount() % 100000);
-            if (CreateDirectoryA(path_.c_str(), nullptr)) break;
-        }
-    }
-    ~ScratchFolder() { DeleteFolderTree(path_); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
-    std::string Subfolder(const std::string& name) const {
-        std::string path = File(name);
-        CreateDirectoryA(path.c_str(), nullptr);
-        return path;
-    }
-
-private:
-    std::string path_;
-};
-
-inline void WriteTextFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
+inline std::string StandIn(const std::string& fileName) { return FixturesFolder() + "\\" + fileName; }
 
 inline std::string ReadTextFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -127,7 +70,7 @@ inline std::vector<RecordLine> WaitForRecord(const std::string& path, size_t cou
 // Points every stand-in started from now on at one record file.
 class RecordFile {
 public:
-    explicit RecordFile(const ScratchFolder& folder) : path_(folder.File("record.txt")) {
+    explicit RecordFile(const TempFolder& folder) : path_(folder / "record.txt") {
         SetEnvironmentVariableA("ORVO_STUB_RECORD", path_.c_str());
     }
     ~RecordFile() { SetEnvironmentVariableA("ORVO_STUB_RECORD", nullptr); }
@@ -147,4 +90,4 @@ inline std::string ArgumentsOf(const std::string& commandLine) {
     return end == std::string::npos || end > commandLine.size() ? std::string() : commandLine.substr(end);
 }
 
-} // namespace testing_support
+} // namespace test_support

@@ -1,6 +1,5 @@
 // Test helpers: a uniquely named folder under the temporary folder that is
-// removed with everything in it when the test ends, small file writers, and
-// the location of the stand-in programs built beside the unit tests.
+// removed with everything in it when the test ends, and small file helpers.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +8,7 @@
 
 namespace test_support {
 
+// Removes the folder and everything below it, read-only entries included.
 inline void RemoveTreeForcibly(const std::string& folder) {
     WIN32_FIND_DATAA entry;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
@@ -28,32 +28,45 @@ inline void RemoveTreeForcibly(const std::string& folder) {
     RemoveDirectoryA(folder.c_str());
 }
 
+// A new empty folder under the temporary folder. Process ids are reused, so a
+// folder a crashed run left behind is never taken over: the next free name is
+// used instead. Path() is empty when no folder could be made.
 class TempFolder {
 public:
     explicit TempFolder(const char* tag = "orvo") {
-        char base[MAX_PATH] = "";
-        GetTempPathA(MAX_PATH, base);
+        char base[MAX_PATH + 1] = "";
+        GetTempPathA(sizeof(base), base);
         static unsigned serial = 0;
         for (;;) {
-            char name[MAX_PATH];
-            wsprintfA(name, "%s%s_%lu_%u", base, tag, GetCurrentProcessId(), ++serial);
-            if (CreateDirectoryA(name, nullptr)) {
+            std::string name = std::string(base) + tag + "_" + std::to_string(GetCurrentProcessId()) + "_" +
+                               std::to_string(++serial);
+            if (CreateDirectoryA(name.c_str(), nullptr)) {
                 path_ = name;
                 break;
             }
+            if (GetLastError() != ERROR_ALREADY_EXISTS) break;
         }
     }
-    ~TempFolder() { RemoveTreeForcibly(path_); }
+    ~TempFolder() {
+        if (!path_.empty()) RemoveTreeForcibly(path_);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& Path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+    // Makes the folder below this one (if it is not there yet) and returns its path.
+    std::string Subfolder(const std::string& name) const {
+        std::string path = *this / name;
+        CreateDirectoryA(path.c_str(), nullptr);
+        return path;
+    }
 
 private:
     std::string path_;
 };
 
+// Writes the bytes exactly, replacing any earlier file.
 inline bool WriteFile(const std::string& path, const std::string& content) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -64,16 +77,5 @@ inline bool WriteFile(const std::string& path, const std::string& content) {
 }
 
 inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// The stand-in programs are built into <build>\tests\fixtures; the unit tests
-// run from <build>\tests\unit.
-inline std::string FixturePath(const std::string& exeName) {
-    char self[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string folder = self;
-    folder = folder.substr(0, folder.rfind('\\'));
-    folder = folder.substr(0, folder.rfind('\\'));
-    return folder + "\\fixtures\\" + exeName;
-}
 
 } // namespace test_support
