@@ -111,23 +111,25 @@ bool CProcesses::EnumProcessIds(IdList& ids) {
     return true;
 }
 
-std::string CProcesses::GetProcessPath(DWORD id) {
+namespace {
+
+// A text about the process's first module (its path or its base name), or
+// "<unknown>" when the process or its modules cannot be read.
+using ModuleTextQuery = DWORD(WINAPI*)(HANDLE, HMODULE, LPSTR, DWORD);
+std::string FirstModuleText(DWORD id, ModuleTextQuery query) {
     fw::Handle process = OpenForQuery(id);
     HMODULE module = nullptr;
     if (!process || !FirstModule(process.Get(), module)) return kUnknownProcess;
-    char path[MAX_PATH] = "";
-    if (GetModuleFileNameExA(process.Get(), module, path, MAX_PATH) == 0) return kUnknownProcess;
-    return path;
+    char text[MAX_PATH] = "";
+    if (query(process.Get(), module, text, MAX_PATH) == 0) return kUnknownProcess;
+    return text;
 }
 
-std::string CProcesses::GetProcessBaseName(DWORD id) {
-    fw::Handle process = OpenForQuery(id);
-    HMODULE module = nullptr;
-    if (!process || !FirstModule(process.Get(), module)) return kUnknownProcess;
-    char name[MAX_PATH] = "";
-    if (GetModuleBaseNameA(process.Get(), module, name, MAX_PATH) == 0) return kUnknownProcess;
-    return name;
-}
+} // namespace
+
+std::string CProcesses::GetProcessPath(DWORD id) { return FirstModuleText(id, &GetModuleFileNameExA); }
+
+std::string CProcesses::GetProcessBaseName(DWORD id) { return FirstModuleText(id, &GetModuleBaseNameA); }
 
 int CProcesses::ListProcessPaths(const std::string& folder, StringList& paths, NameFilter filter) {
     return ForEachProcessInFolder(folder, filter, [&](DWORD, const std::string& path) { paths.push_back(path); });

@@ -5,6 +5,7 @@
 #include "appstate/ini_cache.h"
 #include "appstate/ini_file_map.h"
 #include "framework/handles.h"
+#include "framework/strings.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +25,7 @@ TEST_F(IniFreshnessTest, ChangesByAnotherProcessShowThroughTheLastWriteTime) {
     ASSERT_TRUE(ini_test::WriteFromOtherProcess(path, "Key", "hid", WriterTime::Keep));
     EXPECT_EQ(Read(path, "S", "Key"), "new");
     // ...until the cached copy is forgotten (under any letter case of its path).
-    std::string upper = path;
-    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    FlushINICache(upper.c_str());
+    FlushINICache(fw::ToUpper(path).c_str());
     EXPECT_EQ(Read(path, "S", "Key"), "hid");
 }
 
