@@ -3,7 +3,9 @@
 # Sets product_dir and test_dir.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 cd "$root"
-arch="${ORVO_TEST_ARCH:-x86_64}"
+source "$root/scripts/lib/arch.sh"
+arch=$(orvo_test_arch)
+export ORVO_TEST_ARCH="$arch"
 jobs="${ORVO_JOBS:-2}"
 product_dir="$root/build/i686"
 test_dir="$root/build/$arch"
@@ -27,9 +29,14 @@ orvo_build() {
     orvo_quiet cmake --build "$product_dir" -j"$jobs" --target Orvo
   fi
   orvo_quiet cmake -S . -B "$test_dir" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" \
-    -DORVO_PRODUCT_EXE="$product_dir/Orvo.exe"
+    -DBUILD_TESTING=ON -DORVO_PRODUCT_EXE="$product_dir/Orvo.exe"
   orvo_quiet cmake --build "$test_dir" -j"$jobs" "$@"
   echo "built: $product_dir/Orvo.exe (product), $test_dir (tests)"
+  if [ "$arch" = i686 ]; then
+    echo "test build: i686 (the 32-bit product itself, under wine32)"
+  else
+    echo "test build: x86_64 (the same sources, under wine64: this kernel cannot run 32-bit code or ORVO_TEST_ARCH says so)"
+  fi
 }
 
 # The Wine environment the tests of this build use: prefix, loader, display
