@@ -8,6 +8,8 @@
 // (HKCU\Software\Pellmore\Pellmore Orvo when no application object exists).
 // The main program resets it once it runs properly.
 bool SetLaunchBit();
+// The value as the last start left it (0 when never set).
+int GetLaunchBit();
 
 // Starts "PellmoreOrvo.EXE" from the main program's folder with the relaunch
 // string of the process-wide arguments and then extra (may be null). The

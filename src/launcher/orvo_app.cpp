@@ -4,21 +4,15 @@
 #include "launcher/arguments.h"
 #include "launcher/orvo_dlg.h"
 #include "launcher/run_mode.h"
+#include "utils/temp_files.h"
+
+#include <ole2.h>
 
 #include <commctrl.h>
 
 COrvoApp::COrvoApp() : CWinApp(fw::kApplicationTitle) {}
 
 COrvoApp* GetOrvoApp() { return dynamic_cast<COrvoApp*>(AfxGetApp()); }
-
-void COrvoApp::EnsureTempFolderExists() {
-    char buffer[261] = {};
-    DWORD length = GetTempPathA(sizeof(buffer), buffer);
-    if (length == 0 || length >= sizeof(buffer)) return;
-    std::string folder(buffer, length);
-    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
-    if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) CreateDirectoryA(folder.c_str(), nullptr);
-}
 
 void COrvoApp::RegisterCommonControls() {
     INITCOMMONCONTROLSEX controls = {};
@@ -52,8 +46,10 @@ void COrvoApp::RunLauncherWindow(int excludeOptional) {
 }
 
 BOOL COrvoApp::InitInstance() {
-    EnsureTempFolderExists();
+    EnsureTempFolder();
     RegisterCommonControls();
+    // The error report hosts the platform's web browser control.
+    OleInitialize(nullptr);
     SetRegistryKey("Pellmore");
     EnterLauncherFolder();
     CArguments& args = GetArguments();

@@ -20,7 +20,6 @@ public:
     int m_bCtrlKey = 0;
 
 private:
-    void EnsureTempFolderExists();
     void RegisterCommonControls();
     void EnterLauncherFolder();
     void RunLauncherWindow(int excludeOptional);

@@ -1,15 +1,66 @@
 #include "launcher/orvo_dlg.h"
 
+#include "companions/companions.h"
+#include "components/installed_record.h"
+#include "components/os_version.h"
 #include "framework/app.h"
+#include "framework/prompter.h"
 #include "framework/strings.h"
+#include "launcher/arguments.h"
+#include "launcher/import_file.h"
+#include "launcher/install_folder.h"
+#include "launcher/install_log.h"
+#include "launcher/main_program_launch.h"
+#include "launcher/orvo_app.h"
+#include "launcher/parent_report.h"
+#include "launcher/run_mode.h"
+#include "launcher/special_settings.h"
+#include "launcher/system_info_export.h"
+#include "localinstall/file_tree.h"
+#include "localinstall/local_install.h"
+#include "localinstall/processes.h"
+#include "localinstall/version_files.h"
+#include "appstate/paths.h"
+#include "appstate/settings.h"
 #include "resource.h"
 
 #include <commctrl.h>
+#include <lmcons.h>
+
+namespace {
+
+const int kDone = IDOK;
+const int kCancelled = IDCANCEL;
+// Go on with the next step.
+const int kContinue = 0;
+
+const char kUnsupportedSystemMessage[] =
+    "This computer must be upgraded to Windows XP SP3 or to a newer version of Windows in order to run Pellmore Orvo.";
+const char kUpdateInProgressText[] =
+    "An update is currently in progress or did not complete.\nThe update must be completed before running the new "
+    "version of Pellmore Orvo.";
+const char kComponentsNeededText[] = "Pellmore Orvo needs to install some components before launching.";
+const char kLogSeparator[] = "--------------------------------------------------";
+
+bool IsCheckerProcess() {
+    char module[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    return IsCheckerMode(module, GetArguments());
+}
+
+std::string InstallFolderSetting() {
+    std::string folder;
+    GetSettingString(kSettingInstallPath, folder);
+    return folder;
+}
+
+} // namespace
 
 COrvoDlg::COrvoDlg(int excludeOptional, HWND parent)
-    : CDialog(IDD_ORVO_DIALOG, parent), excludeOptional_(excludeOptional) {
+    : CDialog(IDD_ORVO_DIALOG, parent), components_(excludeOptional), run_(components_, *this) {
     icon_ = static_cast<HICON>(LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 0, 0,
                                           LR_DEFAULTSIZE | LR_SHARED));
+    components_.Fill();
 }
 
 void COrvoDlg::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_PROGRESS, progress_); }
@@ -19,7 +70,111 @@ BOOL COrvoDlg::OnInitDialog() {
     CenterWindow();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    return TRUE;
+    int result = RunStartupSequence();
+    // A close during the sequence has ended the dialog already.
+    if (m_hWnd && !closing_) EndDialog(result);
+    return FALSE;
+}
+
+int COrvoDlg::RunStartupSequence() {
+    if (!IsWindowsXPSP3OrLater()) {
+        AfxMessageBox(kUnsupportedSystemMessage, MB_ICONEXCLAMATION);
+        return kCancelled;
+    }
+    CArguments& args = GetArguments();
+    if (args.bNoLaunchIfRunning && CProcesses::IsProgramRunning(companions::kMainProgramExe)) return kCancelled;
+    silent_ = args.bSilent;
+    // The printer-only run comes with the printer manager.
+    if (args.bInstallVPrinter) return kCancelled;
+    if (silent_) return RunSilentInstallation();
+
+    if (args.bRecheck) WriteInstalledComponents(0);
+    if (!IsCheckerProcess() && !(args.bRecheck && args.bNoConfirmation)) {
+        if (!EnsureInstallFolder()) return kCancelled;
+        // Tested afresh: the main program's updater creates and removes it.
+        if (GetFileAttributesA(GetMarkerPath(companions::kUpdateInProgressMarker).c_str()) != INVALID_FILE_ATTRIBUTES) {
+            AfxMessageBox(kUpdateInProgressText, MB_OK | MB_ICONINFORMATION);
+            return kCancelled;
+        }
+        PrepareImportFile(args);
+        if (int result = CheckLocalCopy()) return result;
+    }
+
+    if (int result = CheckAndInstallComponents()) return result;
+
+    if (args.hCtrlWnd && args.lCtrlMsg) {
+        ReportInstalledBitsToParent(args.hCtrlWnd, args.lCtrlMsg, run_.installedBits);
+        return kDone;
+    }
+    if (args.bRecheck)
+        ExportSystemInfo();
+    else if (!IsCheckerProcess())
+        LaunchMainProgram(this);
+    return kDone;
+}
+
+int COrvoDlg::RunSilentInstallation() {
+    if (!GetArguments().bRestarted) WriteLogHeader();
+    if (!run_.InstallComponents(false)) return kCancelled;
+    LogLineF("End Time: %s", InstallLogTimestamp().c_str());
+    LogLine(kLogSeparator);
+    return kDone;
+}
+
+void COrvoDlg::WriteLogHeader() {
+    LogLineF("Start Time: %s", InstallLogTimestamp().c_str());
+    char computer[64] = "";
+    DWORD size = sizeof(computer);
+    if (GetComputerNameA(computer, &size)) LogLineF("Machine Name: %s", computer);
+    char user[UNLEN + 1] = "";
+    size = sizeof(user);
+    if (GetUserNameA(user, &size)) LogLineF("User Name: %s", user);
+}
+
+int COrvoDlg::CheckLocalCopy() {
+    CArguments& args = GetArguments();
+    if (!IsLocalCopyInUse()) {
+        // A launcher left in the local program folder hands over to the installation's.
+        if (IsRunningFromLocalCopy()) {
+            Relaunch(InstallFolderSetting(), std::string());
+            return kCancelled;
+        }
+        return kContinue;
+    }
+    if (HandOverToRunningCopy()) return kCancelled;
+    if (args.bSkipLocalCheck) return kContinue;
+
+    OrvoComponent_LocalInstall local;
+    std::string installFolder = InstallFolderSetting();
+    if (!installFolder.empty()) ReadProgramVersion(local.requiredVersion, installFolder);
+    std::string programFolder = GetProgramFolder();
+    if (!programFolder.empty()) ReadProgramVersion(local.installedVersion, programFolder);
+    if (local.requiredVersion == local.installedVersion) return kContinue;
+
+    if (IsAnotherLauncherRunning()) {
+        // The other launcher was brought to the front; it does the update.
+    } else if (IsRunningFromLocalCopy()) {
+        RelaunchFromTempCopy(std::string());
+    } else {
+        ShowWindow(m_hWnd, SW_SHOWNORMAL);
+        if (local.Install(*this) && !closing_) Relaunch(programFolder, "/SkipLocalCheck");
+    }
+    return kCancelled;
+}
+
+int COrvoDlg::CheckAndInstallComponents() {
+    CArguments& args = GetArguments();
+    if (run_.CheckComponents() != kComponentsMissing) return kContinue;
+    if (closing_) return kCancelled;
+    if (args.bNoConfirmation) {
+        ShowWindow(m_hWnd, SW_SHOWNORMAL);
+        SetMarquee(true);
+        if (!run_.InstallComponents(true)) return kCancelled;
+        return closing_ ? kCancelled : kContinue;
+    }
+    // The install prompt comes with its own work; until then the user is told.
+    AfxMessageBox(kComponentsNeededText, MB_OK);
+    return kCancelled;
 }
 
 void COrvoDlg::SetStatus(const std::string& text) {
@@ -28,22 +183,39 @@ void COrvoDlg::SetStatus(const std::string& text) {
     Sleep(250);
 }
 
-void COrvoDlg::SetStatusF(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    std::string text = fw::FormatV(format, args);
-    va_end(args);
-    SetStatus(text);
-}
-
 void COrvoDlg::PumpMessages() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(m_hWnd, &msg)) {
+        if (msg.message == WM_QUIT) {
+            // Whoever waits next (an installer, the modal loop) must see it too.
+            closing_ = true;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        if (!m_hWnd || !IsDialogMessageA(m_hWnd, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
     }
+}
+
+bool COrvoDlg::IsSilent() {
+    silent_ = GetArguments().bSilent;
+    return silent_ != 0;
+}
+
+void COrvoDlg::LogLine(const std::string& text) {
+    if (!IsSilent()) return;
+    std::string path = InstallLogPath(GetArguments().GetFilename());
+    if (!path.empty()) AppendInstallLogLine(path, text);
+}
+
+int COrvoDlg::InstallMessageBox(const std::string& text, UINT type, int silentResult) {
+    if (IsSilent()) {
+        LogLineF("    Install Message: %s", text.c_str());
+        return silentResult;
+    }
+    return AfxMessageBox(text, type);
 }
 
 void COrvoDlg::SetMarquee(bool on) {
@@ -58,6 +230,14 @@ void COrvoDlg::SetMarquee(bool on) {
         SetWindowLongPtrA(bar, GWL_STYLE, style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
     }
 }
+
+void COrvoDlg::SetProgressRange(int low, int high) { ::SendMessageA(progress_.GetSafeHwnd(), PBM_SETRANGE32, low, high); }
+
+void COrvoDlg::SetProgressStep(int step) { ::SendMessageA(progress_.GetSafeHwnd(), PBM_SETSTEP, step, 0); }
+
+void COrvoDlg::SetProgressPos(int position) { ::SendMessageA(progress_.GetSafeHwnd(), PBM_SETPOS, position, 0); }
+
+void COrvoDlg::StepProgress() { ::SendMessageA(progress_.GetSafeHwnd(), PBM_STEPIT, 0, 0); }
 
 void COrvoDlg::PaintMinimizedIcon() {
     PAINTSTRUCT ps;
@@ -82,7 +262,9 @@ bool COrvoDlg::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
         result = reinterpret_cast<LRESULT>(icon_);
         return true;
     case WM_CLOSE:
-        // A setup program run from this window stops waiting on WM_QUIT.
+        // A setup program run from this window stops waiting on WM_QUIT, and
+        // the sequence installs and starts nothing more.
+        closing_ = true;
         PostQuitMessage(0);
         EndDialog(IDCANCEL);
         result = 0;

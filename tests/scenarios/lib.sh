@@ -50,6 +50,58 @@ orvo_make_install_folder() {
   cp "$ORVO_STUB_DIR/stub_launcher_build.exe" "$dir/Orvo.EXE"
 }
 
+# orvo_make_launcher_installation DIR [VERSION]: an installation folder that
+# the real launcher (ORVO_EXE, as "Orvo.exe") starts from: "Version.dat",
+# "Network.ini" with agency 12, the stand-in main program, and the marker
+# that keeps the local copy out of the way ("Pellmore.NoLocalInstall.inc").
+orvo_make_launcher_installation() {
+  local dir=$1 version=${2:-5.0.3.90}
+  : "${ORVO_EXE:?ORVO_EXE must name the launcher}"
+  mkdir -p "$dir"
+  printf '%s\r\nOrvo.exe\r\nPellmoreOrvo.EXE\r\n' "$version" >"$dir/Version.dat"
+  printf '[Settings]\r\niGlb_AgencyNumber=12\r\n' >"$dir/Network.ini"
+  cp "$ORVO_STUB_DIR/stub_main_program.exe" "$dir/PellmoreOrvo.EXE"
+  cp "$ORVO_EXE" "$dir/Orvo.exe"
+  : >"$dir/Pellmore.NoLocalInstall.inc"
+}
+
+# The computer name Windows programs of this prefix see (the record's name).
+orvo_computer_name() {
+  if [ -z "${ORVO_COMPUTER_NAME:-}" ]; then
+    ORVO_COMPUTER_NAME=$("$ORVO_WINE" cmd /c echo %COMPUTERNAME% 2>/dev/null </dev/null | tr -d '\r\n')
+  fi
+  echo "$ORVO_COMPUTER_NAME"
+}
+
+# orvo_record_file DATA_FOLDER: this computer's record of installed components.
+orvo_record_file() {
+  echo "$1/Session/ComputerSettings/$(orvo_computer_name).ini"
+}
+
+# orvo_write_record DATA_FOLDER BITS VERSION: the record as a launcher wrote it.
+orvo_write_record() {
+  local file
+  file=$(orvo_record_file "$1")
+  mkdir -p "$(dirname "$file")"
+  printf '[Components]\r\nInstalled=%s\r\nVersion=%s\r\n' "$2" "$3" >"$file"
+}
+
+# orvo_record_value DATA_FOLDER KEY: a value of the record's "Components" section.
+orvo_record_value() {
+  tr -d '\r' <"$(orvo_record_file "$1")" | sed -n "s/^$2=//p"
+}
+
+# "LaunchBit" of the application's registry key: orvo_launch_bit [VALUE]
+# sets it when VALUE is given and prints it.
+orvo_launch_bit() {
+  local key='HKCU\Software\Pellmore\Pellmore Orvo\Launch'
+  if [ $# -gt 0 ]; then
+    "$ORVO_WINE" reg add "$key" /v LaunchBit /t REG_DWORD /d "$1" /f >/dev/null 2>&1 </dev/null
+  fi
+  "$ORVO_WINE" reg query "$key" /v LaunchBit 2>/dev/null </dev/null | tr -d '\r' |
+    sed -n 's/.*REG_DWORD[[:space:]]*0x\([0-9a-fA-F]*\).*/\1/p' | { read -r hex && echo $((16#$hex)) || echo 0; }
+}
+
 # The record file every stand-in started from now on appends to (exported as
 # ORVO_STUB_RECORD, which Wine passes on to the Windows processes).
 orvo_use_record() {

@@ -1,0 +1,40 @@
+#include "utils/elevation.h"
+
+#include "components/os_version.h"
+#include "framework/handles.h"
+#include "utils/token_helpers.h"
+
+bool IsUserAccountControlInForce() {
+    OSVERSIONINFOEXA version;
+    QueryOSVersion(version);
+    if (version.dwMajorVersion <= 5) return false;
+    fw::RegKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\System", 0,
+                      KEY_QUERY_VALUE, key.Out()) != ERROR_SUCCESS)
+        return false;
+    DWORD value = 0, type = 0, size = sizeof(value);
+    if (RegQueryValueExA(key.Get(), "EnableLUA", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
+        type != REG_DWORD)
+        return false;
+    return value != 0;
+}
+
+bool ElevationQueries::UserAccountControlInForce() { return IsUserAccountControlInForce(); }
+
+bool ElevationQueries::ProcessElevated() { return IsProcessElevated(); }
+
+namespace {
+ElevationQueries* g_queries = nullptr;
+}
+
+ElevationQueries& GetElevationQueries() {
+    static ElevationQueries system;
+    return g_queries ? *g_queries : system;
+}
+
+ElevationQueries* SetElevationQueries(ElevationQueries* queries) {
+    ElevationQueries* previous = g_queries;
+    g_queries = queries;
+    return previous;
+}

@@ -1,0 +1,153 @@
+// Steps of the start-up sequence that touch files and other processes: the
+// silent run's log, the private import copy, and the reply to a waiting
+// parent launcher.
+#include "launcher/arguments.h"
+#include "launcher/import_file.h"
+#include "launcher/install_log.h"
+#include "launcher/parent_report.h"
+#include "support/temp_folder.h"
+#include "utils/temp_files.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace test_support;
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    char buffer[4096];
+    DWORD got = 0;
+    ReadFile(file, buffer, sizeof(buffer), &got, nullptr);
+    CloseHandle(file);
+    return std::string(buffer, got);
+}
+
+TEST(InstallLog, QuotedNameWithBlanksIsTheFile) {
+    TempFolder scratch("orvo log");
+    std::string path = scratch / "install log.txt";
+    EXPECT_EQ(InstallLogPath("\"" + path + "\""), path);
+    EXPECT_EQ(InstallLogPath(path), path);
+    EXPECT_EQ(InstallLogPath(""), "");
+
+    ASSERT_TRUE(AppendInstallLogLine(InstallLogPath("\"" + path + "\""), "Start Time: now"));
+    ASSERT_TRUE(AppendInstallLogLine(path, "    Failed: X: line one\r\nline two\n"));
+    EXPECT_EQ(ReadAll(path), "Start Time: now\r\n    Failed: X: line oneline two\r\n");
+}
+
+TEST(InstallLog, LineWaitsForAnotherWriterInsteadOfBeingLost) {
+    TempFolder scratch("orvo_log");
+    std::string path = scratch / "log.txt";
+    ASSERT_TRUE(WriteFile(path, "first\r\n"));
+    HANDLE other = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                               nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    std::thread release([other] {
+        Sleep(300);
+        CloseHandle(other);
+    });
+    EXPECT_TRUE(AppendInstallLogLine(path, "second"));
+    release.join();
+    EXPECT_EQ(ReadAll(path), "first\r\nsecond\r\n");
+}
+
+TEST(InstallLog, TimestampFormat) {
+    std::string stamp = InstallLogTimestamp();
+    // 12-09-2026 05:44:57PM
+    ASSERT_EQ(stamp.size(), 21u) << stamp;
+    EXPECT_EQ(stamp[2], '-');
+    EXPECT_EQ(stamp[5], '-');
+    EXPECT_EQ(stamp[13], ':');
+    EXPECT_TRUE(stamp.substr(19) == "AM" || stamp.substr(19) == "PM") << stamp;
+}
+
+class ImportFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        source = scratch / "a b.tmp";
+        ASSERT_TRUE(WriteFile(source, "import data"));
+    }
+    CArguments Arguments(const std::string& options) {
+        return CArguments("Orvo.exe " + options + " \"" + source + "\"", "C:\\Pellmore\\Orvo.exe");
+    }
+    TempFolder scratch{"orvo_import"};
+    std::string source;
+};
+
+TEST_F(ImportFileTest, CopyReplacesTheNameAndTheSendersFileGoes) {
+    CArguments args = Arguments("/COPYIMPORTFILE /DELETEIMPORTFILE");
+    PrepareImportFile(args);
+    std::string copy = args.GetFilename();
+    std::string folder;
+    GetProductTempFolder(folder);
+    EXPECT_EQ(copy.rfind(folder + "\\a b", 0), 0u) << copy;
+    EXPECT_EQ(copy.substr(copy.size() - 4), ".tmp");
+    EXPECT_EQ(ReadAll(copy), "import data");
+    EXPECT_FALSE(Exists(source));
+    // The relaunch string quotes the path with its blank.
+    EXPECT_NE(args.BuildArgumentString().find("\"" + copy + "\""), std::string::npos) << args.BuildArgumentString();
+    DeleteFileA(copy.c_str());
+}
+
+TEST_F(ImportFileTest, FscCopyGetsItsExtensionAndTheOriginalStays) {
+    CArguments args = Arguments("/FSC");
+    PrepareImportFile(args);
+    std::string copy = args.GetFilename();
+    EXPECT_EQ(copy.substr(copy.size() - 4), ".FSC") << copy;
+    EXPECT_TRUE(Exists(source));
+    DeleteFileA(copy.c_str());
+}
+
+TEST_F(ImportFileTest, RelaunchedCopyOrFailedCopyChangesNothing) {
+    CArguments restarted = Arguments("/COPYIMPORTFILE /DELETEIMPORTFILE /Restarted");
+    PrepareImportFile(restarted);
+    EXPECT_EQ(restarted.GetFilename(), "\"" + source + "\"");
+    EXPECT_TRUE(Exists(source));
+
+    DeleteFileA(source.c_str());
+    CArguments missing = Arguments("/COPYIMPORTFILE");
+    PrepareImportFile(missing);
+    EXPECT_EQ(missing.GetFilename(), "\"" + source + "\"");
+}
+
+struct Received {
+    UINT message = 0;
+    WPARAM wParam = 0;
+};
+Received g_received;
+
+LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg >= WM_USER) {
+        g_received = {msg, wParam};
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST(ParentReport, OnlyPrivateMessagesToExistingWindows) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = &ParentProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OrvoTestParent";
+    RegisterClassA(&wc);
+    HWND parent = CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(parent, nullptr);
+
+    EXPECT_TRUE(ReportInstalledBitsToParent(parent, 2256, 0xD03));
+    EXPECT_EQ(g_received.message, 2256u);
+    EXPECT_EQ(g_received.wParam, 0xD03u);
+
+    g_received = {};
+    EXPECT_FALSE(ReportInstalledBitsToParent(parent, WM_CLOSE, 0xD03));
+    EXPECT_TRUE(IsWindow(parent)) << "a system message number was sent";
+    DestroyWindow(parent);
+    EXPECT_FALSE(ReportInstalledBitsToParent(parent, 2256, 0xD03));
+    EXPECT_FALSE(ReportInstalledBitsToParent(nullptr, 2256, 0xD03));
+    EXPECT_EQ(g_received.message, 0u);
+}
+
+} // namespace
