@@ -63,6 +63,8 @@ orvo_make_launcher_installation() {
   cp "$ORVO_STUB_DIR/stub_main_program.exe" "$dir/PellmoreOrvo.EXE"
   cp "$ORVO_EXE" "$dir/Orvo.exe"
   : >"$dir/Pellmore.NoLocalInstall.inc"
+  # The prefix is shared by every scenario: start as after a completed start.
+  orvo_launch_bit 0 >/dev/null
 }
 
 # The computer name Windows programs of this prefix see (the record's name).
@@ -86,9 +88,13 @@ orvo_write_record() {
   printf '[Components]\r\nInstalled=%s\r\nVersion=%s\r\n' "$2" "$3" >"$file"
 }
 
-# orvo_record_value DATA_FOLDER KEY: a value of the record's "Components" section.
+# orvo_record_value DATA_FOLDER KEY: a value of the record's "Components"
+# section (empty when there is no record).
 orvo_record_value() {
-  tr -d '\r' <"$(orvo_record_file "$1")" | sed -n "s/^$2=//p"
+  local file
+  file=$(orvo_record_file "$1")
+  [ -f "$file" ] || return 0
+  tr -d '\r' <"$file" | sed -n "s/^$2=//p"
 }
 
 # "LaunchBit" of the application's registry key: orvo_launch_bit [VALUE]
@@ -121,12 +127,13 @@ orvo_start() {
   ORVO_PIDS+=("$ORVO_PID")
 }
 
-# orvo_run LOG PROGRAM [ARGS...]: the same, waiting for the end; returns its
-# exit code (low 8 bits).
+# orvo_run LOG PROGRAM [ARGS...]: the same, waiting for the end (at most
+# ORVO_RUN_TIMEOUT seconds, 60: a forgotten question must not hang the run);
+# returns its exit code (low 8 bits), 124 on the time-out.
 orvo_run() {
   local log=$1
   shift
-  "$ORVO_WINE" "$@" >"$log" 2>&1 </dev/null
+  timeout "${ORVO_RUN_TIMEOUT:-60}" "$ORVO_WINE" "$@" >"$log" 2>&1 </dev/null
 }
 
 # orvo_wait_exit PID [SECONDS]: false when it still runs after SECONDS (20).

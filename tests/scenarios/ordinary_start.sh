@@ -8,7 +8,6 @@ install="$ORVO_WORK/Pellmore"
 orvo_make_launcher_installation "$install"
 orvo_write_record "$install" 3331 5.0.3.90
 orvo_use_record
-orvo_launch_bit 0 >/dev/null
 
 orvo_run "$ORVO_WORK/run.log" "$install/Orvo.exe" /SomeOption || orvo_fail "the launcher failed: $(cat "$ORVO_WORK/run.log")"
 line=$(orvo_wait_record '^PellmoreOrvo\.EXE	.*/LaunchSrc:') || orvo_fail "the main program was not started"

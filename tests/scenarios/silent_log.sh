@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# An administrator's "/Silent" run writes its installation log: the header,
+# one line per component it tried, the end time and a line of hyphens. A
+# relaunched run ("/Restarted") appends without a second header, a log path
+# with blanks arrives quoted and still gets its log, and a run that finds
+# another launcher installing tries nothing and writes no end time.
+source "$(dirname "$0")/lib.sh"
+install="$ORVO_WORK/Pellmore"
+orvo_make_launcher_installation "$install"
+orvo_use_record
+mkdir -p "$ORVO_WORK/log folder"
+log="$ORVO_WORK/log folder/install log.txt"
+# Wine quotes an argument with blanks on the command line it passes.
+winlog=$(orvo_winpath "$log")
+
+orvo_run "$ORVO_WORK/run.log" "$install/Orvo.exe" /Silent "$winlog" || orvo_fail "the silent run failed"
+[ -f "$log" ] || orvo_fail "no log was written for a quoted path with blanks"
+text=$(tr -d '\r' <"$log")
+grep -q '^Start Time: [0-9][0-9]-[0-9][0-9]-20[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9][AP]M$' <<<"$text" ||
+  orvo_fail "no start time: $text"
+grep -q "^Machine Name: $(orvo_computer_name)\$" <<<"$text" || orvo_fail "no machine name: $text"
+grep -q '^User Name: .' <<<"$text" || orvo_fail "no user name: $text"
+for name in ".NET Framework v4.8" "Microsoft Visual C++ Redistributable 14.15" "Microsoft Access Database Engine" \
+  "Pellmore Components/PellLink" "Pellmore Virtual Printer"; do
+  grep -qF "    Failed: $name: Installing $name is not available in this build." <<<"$text" ||
+    orvo_fail "no line for $name: $text"
+done
+[ "$(grep -c '^    ' <<<"$text")" = 5 ] || orvo_fail "not one line per component: $text"
+[ "$(tail -n 2 <<<"$text" | head -n 1 | cut -c1-10)" = "End Time: " ] || orvo_fail "no end time: $text"
+[ "$(tail -n 1 <<<"$text")" = "--------------------------------------------------" ] || orvo_fail "no hyphens: $text"
+grep -q $'\r$' "$log" || orvo_fail "lines do not end in CR LF"
+[ "$(orvo_record_value "$install" Installed)" = "" ] || orvo_fail "a failed component was recorded"
+
+orvo_run "$ORVO_WORK/run2.log" "$install/Orvo.exe" /Silent /Restarted "$winlog"
+text=$(tr -d '\r' <"$log")
+[ "$(grep -c '^Start Time: ' <<<"$text")" = 1 ] || orvo_fail "the relaunched run wrote a second header"
+[ "$(grep -c '^End Time: ' <<<"$text")" = 2 ] || orvo_fail "the relaunched run did not finish its log"
+
+# Another launcher's installation run holds the mutex.
+rm -f "$log"
+orvo_start "$ORVO_WORK/holder.log" "$ORVO_STUB_DIR/stub_mutex_holder.exe" /StubStay:30000
+orvo_wait_record 'holding$' >/dev/null || orvo_fail "the mutex holder did not start"
+orvo_run "$ORVO_WORK/run3.log" "$install/Orvo.exe" /Silent "$winlog"
+text=$(tr -d '\r' <"$log")
+grep -q '^Start Time: ' <<<"$text" || orvo_fail "no header: $text"
+grep -q '^    ' <<<"$text" && orvo_fail "components were tried while another run installed: $text"
+grep -q '^End Time: ' <<<"$text" && orvo_fail "an end time after a run that could not install: $text"
+echo "silent log: $(wc -l <"$ORVO_WORK/log folder/install log.txt") lines while another run held the mutex"
