@@ -77,12 +77,14 @@ size_t PositionOf(const std::string& text, const std::string& part) {
 
 TEST_F(MainProgramLaunchTest, PassesTheLaunchersArgumentsThenAgencyAndSource) {
     RecordFile record(scratch_);
-    UseLauncherCommandLine("Orvo.exe /SafeMode C:\\Data\\claim.pdf");
+    // The stand-in leaves LaunchBit as it found it, as a start that did not complete.
+    UseLauncherCommandLine("Orvo.exe /SafeMode C:\\Data\\claim.pdf /StubNoReset");
     StatusLog status;
     LaunchMainProgram(&status, nullptr);
 
-    auto lines = WaitForRecord(record.Path());
-    ASSERT_EQ(lines.size(), 1u);
+    auto lines = WaitForRecord(record.Path(), 2);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].what, "LaunchBit=1") << "set before the main program started";
     EXPECT_TRUE(fw::EqualsNoCase(lines[0].program, "PellmoreOrvo.EXE")) << lines[0].program;
     EXPECT_TRUE(fw::EqualsNoCase(lines[0].folder, install_)) << lines[0].folder;
     std::string received = ArgumentsOf(lines[0].what);
@@ -106,13 +108,13 @@ TEST_F(MainProgramLaunchTest, PassesTheLaunchersArgumentsThenAgencyAndSource) {
 
 TEST_F(MainProgramLaunchTest, TheExtraArgumentFollowsTheLaunchersOwnAndLaunchBitGoesToTheAppKey) {
     RecordFile record(scratch_);
-    UseLauncherCommandLine("Orvo.exe /CFG:C:\\Pel\\PELL.INI");
+    UseLauncherCommandLine("Orvo.exe /CFG:C:\\Pel\\PELL.INI /StubNoReset");
     CWinApp app("Pellmore Orvo");
     app.SetRegistryKey("Pellmore");
     LaunchMainProgram(nullptr, "/InternetUpdate");
 
-    auto lines = WaitForRecord(record.Path());
-    ASSERT_EQ(lines.size(), 1u);
+    auto lines = WaitForRecord(record.Path(), 2);
+    ASSERT_EQ(lines.size(), 2u);
     std::string received = ArgumentsOf(lines[0].what);
     size_t config = PositionOf(received, "/CFG:C:\\Pel\\PELL.INI");
     size_t update = PositionOf(received, "/InternetUpdate");
