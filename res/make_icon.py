@@ -23,20 +23,29 @@ def pixel(size, x, y):
     return (150 - shade, 128 - shade, 20, 255)  # BGRA teal
 
 
-def image(size):
+def image(size, draw=pixel):
+    """One icon image: a 32-bit DIB drawn by draw(size, x, y) -> BGRA."""
     rows = []
-    for y in range(size - 1, -1, -1):  # bottom-up
-        rows.append(b"".join(struct.pack("4B", *pixel(size, x, y)) for x in range(size)))
-    xor = b"".join(rows)
+    mask_rows = []
     and_row = ((size + 31) // 32) * 4
-    mask = b"\0" * (and_row * size)
+    for y in range(size - 1, -1, -1):  # bottom-up
+        pixels = [draw(size, x, y) for x in range(size)]
+        rows.append(b"".join(struct.pack("4B", *p) for p in pixels))
+        # The AND mask marks transparent pixels, for users that ignore alpha
+        # (image lists with a mask).
+        bits = bytearray(and_row)
+        for x, p in enumerate(pixels):
+            if p[3] < 128:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask_rows.append(bytes(bits))
+    xor = b"".join(rows)
+    mask = b"".join(mask_rows)
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
     return header + xor + mask
 
 
-def main(path):
-    sizes = [16, 32, 48]
-    images = [image(s) for s in sizes]
+def write_icon(path, sizes, draw=pixel):
+    images = [image(s, draw) for s in sizes]
     out = struct.pack("<HHH", 0, 1, len(sizes))
     offset = 6 + 16 * len(sizes)
     for s, data in zip(sizes, images):
@@ -48,4 +57,4 @@ def main(path):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "Orvo.ico")
+    write_icon(sys.argv[1] if len(sys.argv) > 1 else "Orvo.ico", [16, 32, 48])

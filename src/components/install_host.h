@@ -31,6 +31,10 @@ public:
     virtual int InstallMessageBox(const std::string& text, UINT type, int silentResult) = 0;
     // The user closed the window: long operations stop at the next chance.
     virtual bool IsClosing() = 0;
+    // Fetches an installer from the vendor's server with progress in the
+    // host; false with a user-readable error (see launcher/download.h).
+    virtual bool DownloadFile(const std::string& displayName, const std::string& url, const std::string& target,
+                              std::string& error) = 0;
 
     void SetStatusF(const char* format, ...)
 #if defined(__GNUC__)

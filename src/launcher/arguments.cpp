@@ -4,6 +4,8 @@
 #include "framework/strings.h"
 #include "launcher/visual_style.h"
 
+#include <cstdlib>
+
 namespace {
 
 // The value of a prefix option: what follows the prefix (empty for the bare prefix).
@@ -77,6 +79,9 @@ void CArguments::Parse() {
             hCtrlWnd = reinterpret_cast<HWND>(static_cast<INT_PTR>(fw::Atoi(ValueAfter(token, "/CtrlWnd:"))));
         } else if (fw::StartsWithNoCase(token, "/CtrlMsg:")) {
             lCtrlMsg = static_cast<UINT>(fw::Atoi(ValueAfter(token, "/CtrlMsg:")));
+        } else if (fw::StartsWithNoCase(token, "/CtrlKey:")) {
+            // The whole unsigned 32-bit range: the key is a random number.
+            lCtrlKey = static_cast<DWORD>(strtoul(ValueAfter(token, "/CtrlKey:").c_str(), nullptr, 10));
         }
         // Anything else is not ours; it stays in the list and travels on.
     }

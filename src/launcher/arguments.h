@@ -61,6 +61,8 @@ public:
     int bInstallVPrinter = 0;
     HWND hCtrlWnd = nullptr;
     UINT lCtrlMsg = 0;
+    // Proof that a reply comes from the copy this launcher started ("/CtrlKey:").
+    DWORD lCtrlKey = 0;
     int nFilenameArg = -1;
 
 private:

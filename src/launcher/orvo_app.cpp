@@ -4,6 +4,7 @@
 #include "launcher/arguments.h"
 #include "launcher/orvo_dlg.h"
 #include "launcher/run_mode.h"
+#include "ui/dlg_compatibility_checker.h"
 #include "utils/temp_files.h"
 
 #include <ole2.h>
@@ -57,11 +58,11 @@ BOOL COrvoApp::InitInstance() {
     bool checker = IsCheckerMode();
     if (!checker) m_bCtrlKey = (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0;
     switch (ChooseRunMode(checker, m_bCtrlKey != 0, args)) {
-    case RunMode::Checker:
-        // The compatibility checker shows its own component list; until it
-        // exists, its copies start like any other launcher.
-        RunLauncherWindow(1);
+    case RunMode::Checker: {
+        CDlgCompatibilityChecker checker;
+        checker.DoModal();
         break;
+    }
     case RunMode::Diagnostics:
     case RunMode::Launcher:
         RunLauncherWindow(0);

@@ -7,6 +7,7 @@
 #include "framework/prompter.h"
 #include "framework/strings.h"
 #include "launcher/arguments.h"
+#include "launcher/download.h"
 #include "launcher/import_file.h"
 #include "launcher/install_folder.h"
 #include "launcher/install_log.h"
@@ -20,6 +21,7 @@
 #include "localinstall/local_install.h"
 #include "localinstall/processes.h"
 #include "localinstall/version_files.h"
+#include "ui/dlg_install_prompt.h"
 #include "appstate/paths.h"
 #include "appstate/settings.h"
 #include "resource.h"
@@ -39,8 +41,25 @@ const char kUnsupportedSystemMessage[] =
 const char kUpdateInProgressText[] =
     "An update is currently in progress or did not complete.\nThe update must be completed before running the new "
     "version of Pellmore Orvo.";
-const char kComponentsNeededText[] = "Pellmore Orvo needs to install some components before launching.";
 const char kLogSeparator[] = "--------------------------------------------------";
+
+// The window's status line and bar as a download shows its progress.
+class WindowDownloadProgress : public DownloadProgress {
+public:
+    WindowDownloadProgress(COrvoDlg& window, HWND bar) : window_(window), bar_(bar) {}
+    void SetStatus(const std::string& text) override { window_.SetStatus(text); }
+    void ShowProgressText(const std::string& text) override {
+        window_.SetDlgItemText(IDC_STATUS_TEXT, text);
+        window_.PumpMessages();
+    }
+    void SetBarPosition(int percent) override { ::SendMessageA(bar_, PBM_SETPOS, percent, 0); }
+    void ShowBar(bool visible) override { ShowWindow(bar_, visible ? SW_SHOW : SW_HIDE); }
+    void SetMarquee(bool on) override { window_.SetMarquee(on); }
+
+private:
+    COrvoDlg& window_;
+    HWND bar_;
+};
 
 bool IsCheckerProcess() {
     char module[MAX_PATH + 1] = {};
@@ -103,7 +122,7 @@ int COrvoDlg::RunStartupSequence() {
     if (int result = CheckAndInstallComponents()) return result;
 
     if (args.hCtrlWnd && args.lCtrlMsg) {
-        ReportInstalledBitsToParent(args.hCtrlWnd, args.lCtrlMsg, run_.installedBits);
+        ReportInstalledBitsToParent(args.hCtrlWnd, args.lCtrlMsg, run_.installedBits, args.lCtrlKey);
         return kDone;
     }
     if (args.bRecheck)
@@ -172,9 +191,18 @@ int COrvoDlg::CheckAndInstallComponents() {
         if (!run_.InstallComponents(true)) return kCancelled;
         return closing_ ? kCancelled : kContinue;
     }
-    // The install prompt comes with its own work; until then the user is told.
-    AfxMessageBox(kComponentsNeededText, MB_OK);
-    return kCancelled;
+    CDlgInstallPrompt prompt(m_hWnd);
+    prompt.m_pComponents = &components_;
+    if (prompt.DoModal() != IDOK) return kCancelled;
+    // What the installing copy reported (or the record, when skipped).
+    run_.AddInstalledBits(prompt.m_installedBits);
+    return kContinue;
+}
+
+bool COrvoDlg::DownloadFile(const std::string& displayName, const std::string& url, const std::string& target,
+                            std::string& error) {
+    WindowDownloadProgress progress(*this, progress_.GetSafeHwnd());
+    return DownloadToFile(progress, displayName, url, target, error);
 }
 
 void COrvoDlg::SetStatus(const std::string& text) {

@@ -33,6 +33,8 @@ public:
     bool IsSilent() override;
     int InstallMessageBox(const std::string& text, UINT type, int silentResult) override;
     bool IsClosing() override { return closing_; }
+    bool DownloadFile(const std::string& displayName, const std::string& url, const std::string& target,
+                      std::string& error) override;
 
     OrvoComponents& GetComponents() { return components_; }
     unsigned GetInstalledBits() const { return run_.installedBits; }

@@ -4,8 +4,8 @@ namespace {
 const UINT kReplyTimeoutMs = 10000;
 }
 
-bool ReportInstalledBitsToParent(HWND window, UINT message, unsigned bits) {
+bool ReportInstalledBitsToParent(HWND window, UINT message, unsigned bits, DWORD key) {
     if (!window || !IsWindow(window) || message < WM_USER) return false;
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, message, bits, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, kReplyTimeoutMs, &result) != 0;
+    return SendMessageTimeoutA(window, message, bits, static_cast<LPARAM>(key), SMTO_ABORTIFHUNG | SMTO_NORMAL, kReplyTimeoutMs, &result) != 0;
 }

@@ -24,6 +24,8 @@ bool ElevationQueries::UserAccountControlInForce() { return IsUserAccountControl
 
 bool ElevationQueries::ProcessElevated() { return IsProcessElevated(); }
 
+bool ElevationQueries::UserAdministrator(DWORD* error) { return IsUserAdministrator(error); }
+
 namespace {
 ElevationQueries* g_queries = nullptr;
 }

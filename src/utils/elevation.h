@@ -1,5 +1,6 @@
 // The questions about rights that decide how the launcher installs: whether
-// user account control is in force and whether this process runs elevated.
+// user account control is in force, whether this process runs elevated and
+// whether the user is an administrator.
 // Under Wine every process is elevated and user account control is off, so
 // tests answer them through a replacement.
 #pragma once
@@ -15,6 +16,9 @@ public:
     virtual ~ElevationQueries() = default;
     virtual bool UserAccountControlInForce();
     virtual bool ProcessElevated();
+    // Member of the Administrators group; false with *error set (when given)
+    // when the system cannot tell.
+    virtual bool UserAdministrator(DWORD* error);
 };
 
 // The queries in force: the system's unless a test replaced them.

@@ -206,3 +206,60 @@ orvo_screenshot() {
   convert "$ORVO_WORK/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$ORVO_ARTIFACTS/$name.png"
   echo "screenshot: $ORVO_ARTIFACTS/$name.png (${WIDTH}x${HEIGHT})"
 }
+
+# orvo_inspect TITLE [ID]: the controls of the visible window titled TITLE
+# (that has a control ID, when given), one line each (inspect_window.exe).
+orvo_inspect() {
+  "$ORVO_WINE" "$ORVO_STUB_DIR/inspect_window.exe" "$@" 2>/dev/null </dev/null | tr -d '\r'
+}
+
+# orvo_control_line TITLE ID: the inspect line of control ID in that window.
+orvo_control_line() {
+  orvo_inspect "$1" "$2" | grep "^id=$2 "
+}
+
+# orvo_click_control TITLE ID [MODIFIER]: clicks the middle of the control,
+# holding MODIFIER (an xdotool key name such as Control_L) if given.
+orvo_click_control() {
+  local rect l t r b
+  rect=$(orvo_control_line "$1" "$2" | sed -n 's/.* rect=\([-0-9,]*\) .*/\1/p')
+  [ -n "$rect" ] || { echo "no control $2 in '$1'" >&2; return 1; }
+  IFS=, read -r l t r b <<<"$rect"
+  xdotool mousemove $(((l + r) / 2)) $(((t + b) / 2))
+  if [ -n "${3:-}" ]; then
+    xdotool keydown "$3" click 1 keyup "$3"
+  else
+    xdotool click 1
+  fi
+}
+
+# orvo_wait_gone TITLE [SECONDS]: waits until no visible window has that title.
+orvo_wait_gone() {
+  local title=$1 limit=$(( ${2:-20} * 10 )) i
+  for ((i = 0; i < limit; i++)); do
+    xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# orvo_user_account_control 0|1: "EnableLUA" in both registry views.
+orvo_user_account_control() {
+  local key='HKLM\Software\Microsoft\Windows\CurrentVersion\Policies\System' view
+  for view in /reg:32 /reg:64; do
+    "$ORVO_WINE" reg add "$key" /v EnableLUA /t REG_DWORD /d "$1" /f "$view" >/dev/null 2>&1 </dev/null || true
+  done
+}
+
+# The test download server ctest started (tests/fixtures/http_start.sh).
+orvo_http_dir() { echo "$ORVO_BUILD_DIR/http"; }
+orvo_http_base() { echo "http://127.0.0.1:$(cat "$(orvo_http_dir)/port")"; }
+
+# orvo_use_test_proxy: Windows programs started from now on reach the
+# vendors' addresses through the test server, which trusts as their
+# certificate authority the test one (added to the prefix's root store).
+orvo_use_test_proxy() {
+  "$ORVO_WINE" "$ORVO_STUB_DIR/import_test_ca.exe" "$(orvo_winpath "$(orvo_http_dir)/ca/ca.der")" </dev/null >/dev/null 2>&1 ||
+    orvo_fail "the test certificate authority could not be trusted"
+  export http_proxy="http://127.0.0.1:$(cat "$(orvo_http_dir)/port")"
+}

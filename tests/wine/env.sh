@@ -11,6 +11,10 @@ orvo_wineserver() {
   if [ -x "$ORVO_WINE_DIR/wineserver" ]; then "$ORVO_WINE_DIR/wineserver" "$@"; else wineserver "$@"; fi
 }
 export WINEDEBUG="${WINEDEBUG:--all}"
+# Wine's WinINet takes a proxy from the environment and ignores no_proxy:
+# a loopback download would go to the machine's proxy. Scenarios that want a
+# proxy set http_proxy themselves, after this.
+unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY ftp_proxy FTP_PROXY all_proxy ALL_PROXY no_proxy NO_PROXY
 # No Mono/Gecko installers: nothing under test needs them and they would prompt.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 ORVO_DISPLAY_FILE="$ORVO_BUILD_DIR/xvfb.display"

@@ -37,6 +37,7 @@ Fields SetFields(const CArguments& a) {
                   {"bInstallVPrinter", a.bInstallVPrinter},
                   {"hCtrlWnd", reinterpret_cast<INT_PTR>(a.hCtrlWnd)},
                   {"lCtrlMsg", a.lCtrlMsg},
+                  {"lCtrlKey", a.lCtrlKey},
                   {"nFilenameArg", a.nFilenameArg + 1}}; // -1 is "none"
     Fields set;
     for (const auto& field : all)
@@ -80,6 +81,7 @@ TEST(ParseArguments, OptionsMatchWholeTokensInAnyCase) {
         {"/NOLAUNCHIFRUNNING", {{"bNoLaunchIfRunning", 1}}},
         {"/installvprint", {{"bInstallVPrinter", 1}}},
         {"/ctrlwnd:-2 /CtrlMsg:2256", {{"hCtrlWnd", -2}, {"lCtrlMsg", 2256}}},
+        {"/CtrlKey:4294967295", {{"lCtrlKey", 4294967295LL}}},
         {"/Silentx /Silen /NoLocalInstall /CHECKER /", {}}};
     for (const auto& c : cases)
         EXPECT_EQ(SetFields(Parsed(c.first)), c.second) << c.first;

@@ -117,12 +117,13 @@ TEST_F(ImportFileTest, RelaunchedCopyOrFailedCopyChangesNothing) {
 struct Received {
     UINT message = 0;
     WPARAM wParam = 0;
+    LPARAM lParam = 0;
 };
 Received g_received;
 
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg >= WM_USER) {
-        g_received = {msg, wParam};
+        g_received = {msg, wParam, lParam};
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -137,16 +138,17 @@ TEST(ParentReport, OnlyPrivateMessagesToExistingWindows) {
     HWND parent = CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(parent, nullptr);
 
-    EXPECT_TRUE(ReportInstalledBitsToParent(parent, 2256, 0xD03));
+    EXPECT_TRUE(ReportInstalledBitsToParent(parent, 2256, 0xD03, 0xF00DCAFE));
     EXPECT_EQ(g_received.message, 2256u);
     EXPECT_EQ(g_received.wParam, 0xD03u);
+    EXPECT_EQ(static_cast<DWORD>(g_received.lParam), 0xF00DCAFEu);
 
     g_received = {};
-    EXPECT_FALSE(ReportInstalledBitsToParent(parent, WM_CLOSE, 0xD03));
+    EXPECT_FALSE(ReportInstalledBitsToParent(parent, WM_CLOSE, 0xD03, 0));
     EXPECT_TRUE(IsWindow(parent)) << "a system message number was sent";
     DestroyWindow(parent);
-    EXPECT_FALSE(ReportInstalledBitsToParent(parent, 2256, 0xD03));
-    EXPECT_FALSE(ReportInstalledBitsToParent(nullptr, 2256, 0xD03));
+    EXPECT_FALSE(ReportInstalledBitsToParent(parent, 2256, 0xD03, 0));
+    EXPECT_FALSE(ReportInstalledBitsToParent(nullptr, 2256, 0xD03, 0));
     EXPECT_EQ(g_received.message, 0u);
 }
 

@@ -81,6 +81,13 @@ public:
         return answer;
     }
     bool IsClosing() override { return closing; }
+    bool DownloadFile(const std::string& displayName, const std::string& url, const std::string& target,
+                      std::string& error) override {
+        downloads.push_back(url + " -> " + target);
+        if (onDownload) return onDownload(displayName, url, target, error);
+        error = "no download in this test";
+        return false;
+    }
 
     bool silent = false;
     bool closing = false;
@@ -90,6 +97,8 @@ public:
     std::vector<UINT> boxTypes;
     std::deque<int> answers;
     std::function<void(int)> onPump;
+    std::vector<std::string> downloads; // "<url> -> <target>"
+    std::function<bool(const std::string&, const std::string&, const std::string&, std::string&)> onDownload;
 };
 
 // Answers message boxes from a script (then with fallback) and keeps what was asked.
