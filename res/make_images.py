@@ -114,9 +114,9 @@ def error_icon():
         dx, dy = x - c, y - c
         if dx * dx + dy * dy > 6.6 * 6.6:
             return None
-        # Two diagonal bars of the cross, 2.4 px wide, 7 px long.
+        # Two diagonal bars of the cross, 1.7 px wide, 8.4 px long.
         u, v = (dx + dy) / 2 ** 0.5, (dx - dy) / 2 ** 0.5
-        if (abs(u) <= 1.2 and abs(v) <= 3.6) or (abs(v) <= 1.2 and abs(u) <= 3.6):
+        if (abs(u) <= 0.85 and abs(v) <= 4.2) or (abs(v) <= 0.85 and abs(u) <= 4.2):
             return white + (1.0,)
         return red + (1.0,)
 

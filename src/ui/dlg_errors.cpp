@@ -69,7 +69,10 @@ BOOL CDlgErrors::OnInitDialog() {
     } else {
         ShowRichTextReport(components);
     }
-    return TRUE;
+    // The answer has the focus, not the report: a focused rich-text view
+    // would show its whole text selected.
+    ::SetFocus(GetDlgItem(IDOK));
+    return FALSE;
 }
 
 IDispatch* CDlgErrors::WaitForDocument() {

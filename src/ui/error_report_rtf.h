@@ -18,8 +18,8 @@ namespace ui {
 std::string HtmlFragmentToRtf(const std::string& html);
 
 // A 32-bit DIB picture group (\pict\dibitmap0) of top-down premultiplied
-// BGRA pixels, flattened onto the background colour: rich-text views draw
-// the colour bytes and ignore alpha.
+// BGRA pixels, flattened onto the background colour (rich-text views draw
+// the colour bytes and ignore alpha), one background pixel wider.
 std::string RtfPicture(int width, int height, const uint32_t* premultipliedPixels, COLORREF background);
 
 // The whole document: fontFace at 8 points, then per component with a

@@ -148,7 +148,7 @@ void CExplorer1::DestroyControl() {
         object_->Release();
     }
     object_ = nullptr;
-    if (site_) site_->IOleClientSite::Release();
+    if (site_) static_cast<IOleClientSite*>(site_)->Release();
     site_ = nullptr;
 }
 
