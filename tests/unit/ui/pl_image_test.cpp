@@ -56,7 +56,9 @@ TEST(PLImageTest, FailedLoadLeavesTheImageEmpty) {
     EXPECT_EQ(image.GetWidth(), 0);
     EXPECT_FALSE(image.Load(GetModuleHandleA(nullptr), "NO_SUCH.PNG"));
     EXPECT_FALSE(image.Load(GetModuleHandleA(nullptr), "IDBTOP")) << "a bitmap, not of type PNG";
-    EXPECT_FALSE(image.AlphaBlend(GetDC(nullptr), 0, 0));
+    HDC screen = GetDC(nullptr);
+    EXPECT_FALSE(image.AlphaBlend(screen, 0, 0));
+    ReleaseDC(nullptr, screen);
 }
 
 TEST(PLImageTest, ProgramResourcesHaveTheirSizesAndAlpha) {
