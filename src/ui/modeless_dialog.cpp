@@ -126,6 +126,8 @@ CModelessDialog::~CModelessDialog() { Close(); }
 
 bool CModelessDialog::Show(const std::string& text, const RECT* rect, unsigned flags) {
     if (m_hWnd) DestroyWindow(m_hWnd);
+    progress_.m_hWnd = nullptr;
+    cancelButton_.m_hWnd = nullptr;
     flags_ = flags;
     SetMessageText(text);
     hasRect_ = rect != nullptr;

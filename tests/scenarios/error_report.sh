@@ -2,7 +2,8 @@
 # The error report after a failed installation run: the dialog comes up with
 # the banner and one panel per failed component (as rich text: Wine has no
 # HTML engine), "&No" ends it with Cancel and Return answers "&Yes". The
-# header banner alone is shot at 96 dpi as well. Screenshots are kept.
+# header banner alone is shot at 96 dpi as well, and the modeless wait
+# window, which Escape cancels. Screenshots are kept.
 source "$(dirname "$0")/lib.sh"
 [ -n "${DISPLAY:-}" ] || orvo_fail "no display"
 driver="$ORVO_STUB_DIR/drive_error_report.exe"
@@ -36,4 +37,14 @@ orvo_screenshot "$wid" header_banner_96dpi
 orvo_key "$wid" Escape
 orvo_wait_record 'banner=closed' >/dev/null || orvo_fail "the banner window did not close"
 orvo_wait_exit "$ORVO_PID" || orvo_fail "the driver did not end"
-echo "error report: rich-text report, No ends with 2, Yes with 1; banner shot"
+# The modeless wait window: Escape cancels it.
+orvo_start "$ORVO_WORK/wait.log" "$driver" /wait
+wid=$(orvo_find_window "Orvo") || orvo_fail "wait window not shown"
+orvo_wait_record 'wait=shown' >/dev/null || orvo_fail "the wait window did not come up"
+sleep 1.5 # a step or two of the progress bar
+orvo_screenshot "$wid" wait_window
+orvo_key "$wid" Escape
+orvo_wait_record 'wait=(cancelled|timeout)' >/dev/null || orvo_fail "the wait window did not end"
+[[ $(orvo_last_record) == *"wait=cancelled" ]] || orvo_fail "Escape did not cancel: $(orvo_last_record)"
+orvo_wait_exit "$ORVO_PID" || orvo_fail "the driver did not end"
+echo "error report: rich-text report, No ends with 2, Yes with 1; banner and wait window shot, Escape cancels"
