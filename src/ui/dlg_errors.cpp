@@ -81,8 +81,11 @@ IDispatch* CDlgErrors::WaitForDocument() {
         IDispatch* document = m_explorer.GetDocument();
         if (document) return document;
         if (GetTickCount() - start >= m_documentWaitMs) return nullptr;
+        // A quit request ends the wait and stays queued for the outer loop.
+        MSG quit;
+        if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) return nullptr;
         if (!PumpWaitingMessages()) {
-            PostQuitMessage(0); // the quit belongs to the outer loop
+            PostQuitMessage(0);
             return nullptr;
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);

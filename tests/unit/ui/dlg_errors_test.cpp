@@ -192,3 +192,17 @@ TEST_F(DlgErrorsTest, NoEndsWithCancelAndTheBackgroundCarriesTheBanner) {
     EXPECT_EQ(noText, "&No");
     EXPECT_EQ(report.find_first_not_of(L"\n"), std::wstring::npos) << "an empty report";
 }
+
+TEST_F(DlgErrorsTest, AQuitRequestEndsTheWaitForTheDocumentAndStaysQueued) {
+    CDlgErrors dialog;
+    dialog.m_pComponents = &list_;
+    PostQuitMessage(5);
+    DWORD start = GetTickCount();
+    dialog.DoModal(); // the modal loop itself ends on the quit
+    EXPECT_LT(GetTickCount() - start, 1500u) << "no two-second wait";
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 5u);
+    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
