@@ -50,4 +50,14 @@ constexpr const char kUpdateInProgressMarker[] = "Pellmore.UpdateInProgress.inc"
 constexpr const char kInternetUpdateOption[] = "/InternetUpdate"; // main program: run the update again
 constexpr const char kHelpContextFormat[] = "/CSHID:\"%s\"";      // help program: the context id
 
+// The maker's resource library: icons the program does not carry itself.
+// Loaded once, from the usual library search path; it and each export may
+// be missing. Icons it returns belong to the caller.
+constexpr const char kResourceLibrary[] = "OrvoResource.dll";
+constexpr const char kExpOrvoLoadImage[] = "expOrvoLoadImage";
+constexpr const char kExpOrvoLoadIconName[] = "expOrvoLoadIconName";
+// Called as LoadImage without a module: (name, 1 = icon, width, height, 0).
+using ExpOrvoLoadImageFn = HANDLE(__cdecl*)(LPCSTR name, UINT type, int width, int height, UINT flags);
+using ExpOrvoLoadIconNameFn = HICON(__cdecl*)(LPCSTR name);
+
 } // namespace companions

@@ -1,0 +1,31 @@
+// The error report as rich text, for where no HTML engine gives the browser
+// control a document: the same panels, with the error icon as a picture, the
+// name in bold dark blue (#333399) and the message's light markup kept.
+#pragma once
+
+#include "components/orvo_components.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ui {
+
+// An HTML fragment of a component message as RTF body text: "<br>" and
+// "<br/>" break the line, "<b>...</b>" is bold, every other tag is dropped,
+// &amp; &lt; &gt; &nbsp; &quot; and numeric entities are decoded, line ends
+// count as spaces, and RTF's own characters and non-ASCII bytes (ANSI code
+// page) are escaped.
+std::string HtmlFragmentToRtf(const std::string& html);
+
+// A 32-bit DIB picture group (\pict\dibitmap0) of top-down premultiplied
+// BGRA pixels, flattened onto the background colour (rich-text views draw
+// the colour bytes and ignore alpha), one background pixel wider.
+std::string RtfPicture(int width, int height, const uint32_t* premultipliedPixels, COLORREF background);
+
+// The whole document: fontFace at 8 points, then per component with a
+// message: picture (may be empty), bold #333399 name, the message below it,
+// and an empty line between panels.
+std::string BuildErrorReportRtf(const OrvoComponents& components, const std::string& picture,
+                                const std::string& fontFace, unsigned codePage);
+
+} // namespace ui
