@@ -2,4 +2,10 @@
 // failed.
 #include "launcher/component_run.h"
 
-INT_PTR ShowErrorReportDialog(HWND, OrvoComponents&) { return -1; }
+#include "ui/dlg_errors.h"
+
+INT_PTR ShowErrorReportDialog(HWND owner, OrvoComponents& components) {
+    CDlgErrors dialog(owner);
+    dialog.m_pComponents = &components;
+    return dialog.DoModal();
+}

@@ -21,6 +21,7 @@
 #include "localinstall/local_install.h"
 #include "localinstall/processes.h"
 #include "localinstall/version_files.h"
+#include "ui/banner.h"
 #include "ui/dlg_install_prompt.h"
 #include "appstate/paths.h"
 #include "appstate/settings.h"
@@ -279,7 +280,7 @@ void COrvoDlg::PaintMinimizedIcon() {
     EndPaint(m_hWnd, &ps);
 }
 
-bool COrvoDlg::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+bool COrvoDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     switch (msg) {
     case WM_PAINT:
         if (!IsIconic(m_hWnd)) return false;
@@ -288,6 +289,9 @@ bool COrvoDlg::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
         return true;
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(icon_);
+        return true;
+    case WM_ERASEBKGND:
+        result = EraseWithHeaderBanner(m_hWnd, reinterpret_cast<HDC>(wParam), "Orvo") ? TRUE : FALSE;
         return true;
     case WM_CLOSE:
         // A setup program run from this window stops waiting on WM_QUIT, and

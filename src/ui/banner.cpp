@@ -114,3 +114,10 @@ bool PaintHeaderBanner(HWND window, HDC dc, const char* title) {
     PaintTitle(dc, title, g, ui::BannerTitleRect(dpi, logoHeight));
     return true;
 }
+
+bool EraseWithHeaderBanner(HWND window, HDC dc, const char* title, HBRUSH background) {
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(dc, &client, background ? background : GetSysColorBrush(COLOR_3DFACE));
+    return PaintHeaderBanner(window, dc, title);
+}

@@ -8,6 +8,9 @@
 
 // Always returns true: the background counts as erased.
 bool PaintHeaderBanner(HWND window, HDC dc, const char* title);
+// A dialog's background erase: the client area in the brush (the dialog
+// colour when null), then the banner. Returns true.
+bool EraseWithHeaderBanner(HWND window, HDC dc, const char* title, HBRUSH background = nullptr);
 
 namespace ui {
 

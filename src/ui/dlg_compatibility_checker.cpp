@@ -146,14 +146,9 @@ bool CDlgCompatibilityChecker::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESUL
         result = reinterpret_cast<LRESULT>(background_);
         return true;
     }
-    case WM_ERASEBKGND: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        RECT client;
-        GetClientRect(m_hWnd, &client);
-        FillRect(dc, &client, background_);
-        result = PaintHeaderBanner(m_hWnd, dc, kTitle) ? TRUE : FALSE;
+    case WM_ERASEBKGND:
+        result = EraseWithHeaderBanner(m_hWnd, reinterpret_cast<HDC>(wParam), kTitle, background_) ? TRUE : FALSE;
         return true;
-    }
     default:
         return false;
     }

@@ -143,14 +143,9 @@ void CDlgErrors::OnOK() { EndDialog(1); }
 
 bool CDlgErrors::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     switch (msg) {
-    case WM_ERASEBKGND: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        RECT client;
-        GetClientRect(m_hWnd, &client);
-        FillRect(dc, &client, GetSysColorBrush(COLOR_3DFACE));
-        result = PaintHeaderBanner(m_hWnd, dc, "Orvo") ? TRUE : FALSE;
+    case WM_ERASEBKGND:
+        result = EraseWithHeaderBanner(m_hWnd, reinterpret_cast<HDC>(wParam), "Orvo") ? TRUE : FALSE;
         return true;
-    }
     case WM_DESTROY:
         m_explorer.DestroyControl();
         return false;

@@ -104,14 +104,9 @@ bool CDlgInstallPrompt::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         }
         result = 0;
         return true;
-    case WM_ERASEBKGND: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        RECT client;
-        GetClientRect(m_hWnd, &client);
-        FillRect(dc, &client, GetSysColorBrush(COLOR_3DFACE));
-        result = PaintHeaderBanner(m_hWnd, dc, "Orvo") ? TRUE : FALSE;
+    case WM_ERASEBKGND:
+        result = EraseWithHeaderBanner(m_hWnd, reinterpret_cast<HDC>(wParam), "Orvo") ? TRUE : FALSE;
         return true;
-    }
     default:
         return false;
     }

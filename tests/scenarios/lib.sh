@@ -10,6 +10,9 @@
 set -euo pipefail
 ORVO_SCENARIO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$ORVO_SCENARIO_DIR/../wine/env.sh"
+# Nothing a scenario starts reaches the internet: a download that is not
+# meant for the test server fails at once (orvo_use_test_proxy lifts this).
+export http_proxy="http://127.0.0.1:9"
 : "${ORVO_STUB_DIR:?ORVO_STUB_DIR must name the folder of the stand-ins}"
 ORVO_ARTIFACTS="$ORVO_BUILD_DIR/artifacts"
 mkdir -p "$ORVO_ARTIFACTS"
@@ -200,7 +203,8 @@ orvo_click() {
 # $ORVO_BUILD_DIR/artifacts/NAME.png.
 orvo_screenshot() {
   local wid=$1 name=$2 X Y WIDTH HEIGHT SCREEN WINDOW
-  sleep 0.3
+  # Time for the window to paint; ORVO_SHOT_DELAY=0 catches a passing state.
+  sleep "${ORVO_SHOT_DELAY:-0.3}"
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   import -window root "$ORVO_WORK/screen.png"
   convert "$ORVO_WORK/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$ORVO_ARTIFACTS/$name.png"

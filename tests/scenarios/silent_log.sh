@@ -20,7 +20,10 @@ grep -q '^Start Time: [0-9][0-9]-[0-9][0-9]-20[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[
   orvo_fail "no start time: $text"
 grep -q "^Machine Name: $(orvo_computer_name)\$" <<<"$text" || orvo_fail "no machine name: $text"
 grep -q '^User Name: .' <<<"$text" || orvo_fail "no user name: $text"
-for name in ".NET Framework v4.8" "Microsoft Visual C++ Redistributable 14.15" "Microsoft Access Database Engine" \
+# The .NET installer is not in the installation and cannot be fetched here.
+grep -qF "    Failed: Microsoft .NET Framework v4.8: Unable to connect to server.You must have an Internet Connection" \
+  <<<"$text" || orvo_fail "no download failure for .NET: $text"
+for name in "Microsoft Visual C++ Redistributable 14.15" "Microsoft Access Database Engine" \
   "Pellmore Components/PellLink" "Pellmore Virtual Printer"; do
   grep -qF "    Failed: $name: Installing $name is not available in this build." <<<"$text" ||
     orvo_fail "no line for $name: $text"
