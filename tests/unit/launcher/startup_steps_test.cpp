@@ -1,9 +1,10 @@
 // Steps of the start-up sequence that touch files and other processes: the
-// silent run's log, the private import copy, and the reply to a waiting
-// parent launcher.
+// silent run's log, the private import copy, the reply to a waiting parent
+// launcher, and a quit arriving while the window pumps.
 #include "launcher/arguments.h"
 #include "launcher/import_file.h"
 #include "launcher/install_log.h"
+#include "launcher/orvo_dlg.h"
 #include "launcher/parent_report.h"
 #include "support/temp_folder.h"
 #include "utils/temp_files.h"
@@ -150,6 +151,22 @@ TEST(ParentReport, OnlyPrivateMessagesToExistingWindows) {
     EXPECT_FALSE(ReportInstalledBitsToParent(parent, 2256, 0xD03, 0));
     EXPECT_FALSE(ReportInstalledBitsToParent(nullptr, 2256, 0xD03, 0));
     EXPECT_EQ(g_received.message, 0u);
+}
+
+} // namespace
+
+namespace {
+
+TEST(LauncherWindow, AQuitSeenWhilePumpingIsKeptAndEndsTheRun) {
+    COrvoDlg window;
+    EXPECT_FALSE(window.IsClosing());
+    PostQuitMessage(7);
+    window.PumpMessages();
+    EXPECT_TRUE(window.IsClosing());
+    // Still there for whoever waits next (an installer, the modal loop).
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
 }
 
 } // namespace
