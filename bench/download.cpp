@@ -44,9 +44,7 @@ int main(int argc, char** argv) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     GetFileAttributesExA(argv[2], GetFileExInfoStandard, &data);
     double bytes = static_cast<double>(data.nFileSizeLow) + static_cast<double>(data.nFileSizeHigh) * 4294967296.0;
-    // The two status steps of a download pause a quarter second each; they
-    // are the window's, not the transfer's.
-    double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart - 0.5;
+    double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
     std::printf("%.0f %.3f %d\n", bytes, seconds, progress.refreshes);
     DeleteFileA(argv[2]);
     return 0;

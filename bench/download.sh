@@ -21,7 +21,9 @@ launcher=() curl_rates=()
 for _ in $(seq 1 "$rounds"); do
   read -r bytes seconds refreshes < <("$ORVO_WINE" "$ORVO_BUILD_DIR/bench/bench_download.exe" "$url" "$target" 2>/dev/null)
   launcher+=("$(awk -v b="$bytes" -v s="$seconds" 'BEGIN { printf "%.1f", b / 1048576 / s }')")
-  curl_rates+=("$(curl -s -o /dev/null -w '%{speed_download}' "$url" | awk '{ printf "%.1f", $1 / 1048576 }')")
+  # curl stores the file too, as the launcher does.
+  curl_rates+=("$(curl -s -o "$ORVO_BUILD_DIR/http/curl.bin" -w '%{speed_download}' "$url" | awk '{ printf "%.1f", $1 / 1048576 }')")
+  rm -f "$ORVO_BUILD_DIR/http/curl.bin"
 done
 l=$(printf '%s\n' "${launcher[@]}" | median)
 c=$(printf '%s\n' "${curl_rates[@]}" | median)

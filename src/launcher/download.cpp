@@ -16,9 +16,14 @@ namespace {
 const char kAgent[] = "Pellmore Orvo";
 // Anything smaller is an error page, not an installer.
 const long kSmallestInstaller = 20000;
-// Reads take what has arrived, up to this much, so a slow link still lets
-// the window repaint between reads.
-const DWORD kReadBlock = 1024 * 1024;
+// A read blocks until its block is full: the block grows on a fast link (few,
+// large reads are what makes a download fast) and shrinks on a slow one, so
+// that the window still repaints every fraction of a second.
+const DWORD kSmallestBlock = 16 * 1024;
+const DWORD kFirstBlock = 64 * 1024;
+const DWORD kLargestBlock = 1024 * 1024;
+const DWORD kQuickReadMs = 50;
+const DWORD kSlowReadMs = 250;
 // The progress text and bar are refreshed at most this often.
 const DWORD kRefreshMs = 250;
 
@@ -87,12 +92,14 @@ private:
     fw::Handle file_;
 };
 
-// Puts the complete download in place beside the target first, so that the
-// target's name only ever holds a whole file; an existing target stays.
+// Puts the complete download in place beside the target first (moved when
+// the volume allows, copied otherwise), so that the target's name only ever
+// holds a whole file; an existing target stays.
 void StoreUnderTarget(const std::string& download, const std::string& target) {
     std::string partial = target + ".download";
     DeleteFileA(partial.c_str());
-    if (CopyFileA(download.c_str(), partial.c_str(), TRUE) && !MoveFileA(partial.c_str(), target.c_str()))
+    if (!MoveFileExA(download.c_str(), partial.c_str(), MOVEFILE_COPY_ALLOWED) ||
+        !MoveFileA(partial.c_str(), target.c_str()))
         DeleteFileA(partial.c_str());
 }
 
@@ -128,16 +135,19 @@ private:
     }
 
     bool Receive(HINTERNET request, TempDownload& file, long size) {
-        std::vector<char> buffer(kReadBlock);
+        std::vector<char> buffer(kLargestBlock);
         long long total = 0;
+        DWORD block = kFirstBlock;
         DWORD lastRefresh = GetTickCount();
         for (;;) {
-            DWORD available = 0;
-            if (!InternetQueryDataAvailable(request, &available, 0, 0)) return false;
-            if (available == 0) break;
-            DWORD wanted = available < kReadBlock ? available : kReadBlock, got = 0;
-            if (!InternetReadFile(request, buffer.data(), wanted, &got)) return false;
+            DWORD got = 0, started = GetTickCount();
+            if (!InternetReadFile(request, buffer.data(), block, &got)) return false;
             if (got == 0) break;
+            DWORD took = GetTickCount() - started;
+            if (took < kQuickReadMs && block < kLargestBlock)
+                block *= 2;
+            else if (took > kSlowReadMs && block > kSmallestBlock)
+                block /= 2;
             if (!file.Write(buffer.data(), got)) return false;
             total += got;
             if (GetTickCount() - lastRefresh >= kRefreshMs) {
