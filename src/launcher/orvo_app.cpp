@@ -4,6 +4,7 @@
 #include "launcher/arguments.h"
 #include "launcher/orvo_dlg.h"
 #include "launcher/run_mode.h"
+#include "launcher/usage_counter.h"
 #include "ui/dlg_compatibility_checker.h"
 #include "utils/temp_files.h"
 
@@ -54,6 +55,7 @@ BOOL COrvoApp::InitInstance() {
     SetRegistryKey("Pellmore");
     EnterLauncherFolder();
     CArguments& args = GetArguments();
+    if (args.bNoLocalInstall) CountUsage("NoLocal", "Launched");
 
     bool checker = IsCheckerMode();
     if (!checker) m_bCtrlKey = (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0;
