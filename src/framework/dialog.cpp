@@ -2,6 +2,7 @@
 
 #include "framework/app.h"
 #include "framework/strings.h"
+#include "framework/subclass.h"
 
 #include <vector>
 
@@ -129,6 +130,15 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY: {
+        // A control wrapper answers its own notifications first.
+        LRESULT answer = 0;
+        if (ReflectNotifyToControl(lParam, answer)) {
+            ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, answer);
+            return TRUE;
+        }
+        break;
+    }
     case WM_DESTROY:
         if (app && app->m_hMainWnd == m_hWnd) app->m_hMainWnd = nullptr;
         break;
