@@ -16,3 +16,9 @@
 #define IDC_INSTALL_PATH_EDIT 1019
 #define IDC_INSTALL_PATH_BROWSE 1003
 #define IDC_INSTALL_PATH_ICON 1022
+
+// In-use resources dialog ("Pellmore Updater")
+#define IDD_RESOURCE_IN_USE 1096
+#define IDC_IN_USE_PROMPT 1022
+#define IDC_IN_USE_LIST 1001
+#define IDC_FORCE_CLOSE 1024
