@@ -192,9 +192,12 @@ bool LocalCopy::CopyFiles(const COrvoInstallVersionFiles& files) {
 
 void LocalCopy::CreateFolderOf(const std::string& destination) {
     std::string folder = ParentFolder(destination);
-    if (!createdFolders_.insert(fw::ToLower(folder)).second) return;
-    // A failure shows in the copy that follows, which asks.
+    std::string key = fw::ToLower(folder);
+    if (createdFolders_.count(key)) return;
+    // A failure shows in the copy that follows, which asks; a Retry then
+    // tries the folder again.
     CreateFolderTree(folder);
+    if (DirectoryExists(folder)) createdFolders_.insert(key);
 }
 
 bool LocalCopy::CopyEntry(const std::string& name, const std::string& destination,

@@ -201,12 +201,6 @@ TEST(ResourceInUseDlg, FileListFollowsTheManagerWithoutForceCloseAndClosingCance
     EXPECT_EQ(manager->forceCloses, 0);
 }
 
-TEST(ResourceInUseDlg, NothingInUseShowsNoDialog) {
-    auto manager = std::make_shared<ScriptedManager>("program", true, 2000, IInUseResourceManager::StringList{});
-    EXPECT_FALSE(RunInUseDialog(manager));
-    EXPECT_EQ(manager->calls, 1);
-}
-
 TEST(ResourceInUseDlg, StopsDuringASlowRefreshWaitForItAndNeverRunTwo) {
     // No timer of its own: the dialog refreshes only when the test ticks.
     auto manager = std::make_shared<ScriptedManager>("program", true, 0, IInUseResourceManager::StringList{"busy"});
