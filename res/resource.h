@@ -34,3 +34,9 @@
 // Error report
 #define IDD_ERRORS 1084
 #define IDC_ERRORS_REPORT 1012
+
+// In-use resources dialog ("Pellmore Updater")
+#define IDD_RESOURCE_IN_USE 1096
+#define IDC_IN_USE_PROMPT 1022
+#define IDC_IN_USE_LIST 1001
+#define IDC_FORCE_CLOSE 1024

@@ -46,6 +46,11 @@ constexpr const char kVersionFile[] = "Version.dat";
 // Present in the installation folder while the main program updates it.
 constexpr const char kUpdateInProgressMarker[] = "Pellmore.UpdateInProgress.inc";
 
+// Registered window message broadcast to every top-level window, both
+// parameters 0, when the launcher begins to replace the local program copy.
+// What a receiver does with it is its own affair.
+constexpr const char kLocalInstallMessage[] = "WM_PELLMORE_LOCAL_INSTALL";
+
 // Options the launcher passes to its companions.
 constexpr const char kInternetUpdateOption[] = "/InternetUpdate"; // main program: run the update again
 constexpr const char kHelpContextFormat[] = "/CSHID:\"%s\"";      // help program: the context id

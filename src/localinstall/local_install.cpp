@@ -1,9 +1,14 @@
 #include "localinstall/local_install.h"
 
 #include "appstate/paths.h"
+#include "appstate/settings.h"
+#include "companions/companions.h"
 #include "components/install_host.h"
 #include "launcher/arguments.h"
+#include "localinstall/local_copy.h"
 #include "localinstall/version_files.h"
+
+#include <windows.h>
 
 OrvoComponent_LocalInstall::OrvoComponent_LocalInstall() {
     displayName = "Local Installation";
@@ -28,10 +33,29 @@ bool OrvoComponent_LocalInstall::IsInstalled() {
 
 bool OrvoComponent_LocalInstall::IsApplicable() { return !GetArguments().bNoLocalInstall && IsLocalInstallEnabled(); }
 
-// The copy itself comes with the local installation's own work; until then
-// the user is told, and nothing is copied or relaunched.
+namespace {
+
+// Other programs of the suite learn that their files are about to be
+// replaced; the launcher itself ignores the message.
+void BroadcastLocalInstall() {
+    UINT message = RegisterWindowMessageA(companions::kLocalInstallMessage);
+    if (message != 0) PostMessageA(HWND_BROADCAST, message, 0, 0);
+}
+
+} // namespace
+
 bool OrvoComponent_LocalInstall::Install(InstallHost& host) {
-    ReportInstallUnavailable(*this);
-    host.InstallMessageBox(message, MB_OK | MB_ICONEXCLAMATION, IDOK);
-    return false;
+    message.clear();
+    BroadcastLocalInstall();
+    std::string installFolder = GetInstallPath();
+    LocalCopy copy(host, installFolder, GetProgramFolder());
+    // The fresh folder records where it came from, for a launcher started
+    // from it or from the temporary folder.
+    copy.onProgramFolderReady = [&installFolder] {
+        if (IsLocalInstallEnabled()) SetSettingString(kSettingInstallPath, installFolder);
+    };
+    bool copied = copy.Run();
+    if (!copy.RequiredVersion().empty()) requiredVersion = copy.RequiredVersion();
+    message = copy.LastQuestion();
+    return copied;
 }

@@ -1,5 +1,6 @@
 // The local copy of the program files as a component: current when the
-// local program folder holds the installation's program version.
+// local program folder holds the installation's program version; installing
+// it replaces that folder by a fresh copy of the installation's files.
 #pragma once
 
 #include "components/orvo_component.h"
@@ -10,6 +11,9 @@ public:
     OrvoComponent_LocalInstall();
 
     bool IsInstalled() override;
+    // Tells the suite's other programs, then copies the installation folder
+    // into the local program folder; false, with the last question shown as
+    // the message, when the copy did not complete.
     bool Install(InstallHost& host) override;
     // Not with "/NoLocal", and only where the installation allows local copies.
     bool IsApplicable() override;

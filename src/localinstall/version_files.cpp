@@ -112,8 +112,10 @@ void COrvoInstallVersionFiles::Build(const std::string& installFolder) {
     if (folder.empty()) return;
     AddProgramBinaries(folder);
     AddListedFiles(folder);
-    // The new version file is written only after every other file and the
-    // main program last, so an interrupted copy is seen as out of date.
+    // The version file and then the main program close the list. The order
+    // alone does not make an interrupted copy look out of date (a copy cut
+    // off in the main program would already hold the new version file): the
+    // copy puts the version file in place after every other entry.
     if (!versionFileName_.empty()) files_.push_back(versionFileName_);
     if (!mainProgramName_.empty()) files_.push_back(mainProgramName_);
 }

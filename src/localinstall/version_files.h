@@ -1,8 +1,8 @@
 // The version file "Version.dat" of a program folder: its first line is the
 // program version (an opaque text, compared byte for byte), the following
 // lines list the program's files. Also the list of files the local
-// installation copies, in the order that writes the version file and the
-// main program last.
+// installation copies: the program binaries and listed files, then the
+// version file, then the main program.
 #pragma once
 
 #include <set>

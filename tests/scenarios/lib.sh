@@ -21,11 +21,17 @@ mkdir -p "$ORVO_ARTIFACTS"
 # Wine process the scenario started (by PID).
 ORVO_WORK=$(mktemp -d "${TMPDIR:-/tmp}/orvo_scenario.XXXXXX")
 ORVO_PIDS=()
+ORVO_LINKS=()
 orvo_cleanup() {
-  local pid
+  local pid link
   for pid in "${ORVO_PIDS[@]:-}"; do
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   done
+  for link in "${ORVO_LINKS[@]:-}"; do
+    [ -n "$link" ] && rm -f "$link"
+  done
+  orvo_restore_local_appdata
+  chmod -R u+w "$ORVO_WORK" 2>/dev/null || true
   rm -rf "$ORVO_WORK"
 }
 trap orvo_cleanup EXIT
@@ -266,4 +272,130 @@ orvo_use_test_proxy() {
   "$ORVO_WINE" "$ORVO_STUB_DIR/import_test_ca.exe" "$(orvo_winpath "$(orvo_http_dir)/ca/ca.der")" </dev/null >/dev/null 2>&1 ||
     orvo_fail "the test certificate authority could not be trusted"
   export http_proxy="http://127.0.0.1:$(cat "$(orvo_http_dir)/port")"
+}
+
+# --- The local program folder and network installations -----------------
+# Scenarios that use these share the prefix's per-user folders and drive
+# letters: ctest runs them one at a time (RESOURCE_LOCK local_program_folder).
+
+ORVO_SHELL_FOLDERS='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
+
+# orvo_use_local_appdata DIR: the prefix's "Local AppData" becomes DIR until
+# the scenario ends, so the local program folder is DIR/Pellmore/Orvo/Program
+# (ORVO_PROGRAM) and no scenario sees another's copy.
+orvo_use_local_appdata() {
+  mkdir -p "$1"
+  if [ -z "${ORVO_SAVED_LOCAL_APPDATA+x}" ]; then
+    ORVO_SAVED_LOCAL_APPDATA=$("$ORVO_WINE" reg query "$ORVO_SHELL_FOLDERS" /v "Local AppData" 2>/dev/null </dev/null |
+      tr -d '\r' | sed -n 's/.*REG_EXPAND_SZ[[:space:]]*//p')
+  fi
+  "$ORVO_WINE" reg add "$ORVO_SHELL_FOLDERS" /v "Local AppData" /t REG_EXPAND_SZ /d "$(orvo_winpath "$1")" /f \
+    >/dev/null 2>&1 </dev/null
+  ORVO_PROGRAM="$1/Pellmore/Orvo/Program"
+}
+orvo_restore_local_appdata() {
+  [ -n "${ORVO_SAVED_LOCAL_APPDATA+x}" ] || return 0
+  local value=${ORVO_SAVED_LOCAL_APPDATA:-%USERPROFILE%\AppData\Local}
+  "$ORVO_WINE" reg add "$ORVO_SHELL_FOLDERS" /v "Local AppData" /t REG_EXPAND_SZ /d "$value" /f \
+    >/dev/null 2>&1 </dev/null || true
+  unset ORVO_SAVED_LOCAL_APPDATA
+}
+
+# orvo_map_drive LETTER DIR: drive LETTER: shows DIR (removed on exit).
+orvo_map_drive() {
+  local link="$WINEPREFIX/dosdevices/${1,,}:"
+  rm -f "$link"
+  ln -s "$(readlink -m "$2")" "$link"
+  ORVO_LINKS+=("$link")
+}
+# orvo_map_share SERVER SHARE DIR: \\SERVER\SHARE shows DIR (removed on exit).
+orvo_map_share() {
+  local link="$WINEPREFIX/dosdevices/unc/$1/$2"
+  mkdir -p "$(dirname "$link")"
+  rm -f "$link"
+  ln -s "$(readlink -m "$3")" "$link"
+  ORVO_LINKS+=("$link")
+}
+
+# orvo_make_update_installation DIR VERSION [PADDING_MB]: an installation the
+# real launcher updates the local copy from. It starts as "Launcher.exe" (the
+# name of a launcher started from the installation does not matter, but one
+# beginning with "Comp" would be the checker); "Orvo.EXE" is the stand-in
+# launcher build, so the relaunch from the local copy is recorded instead of
+# run. Files: Version.dat listing Reports\a.rpt, Reports\b.rpt, Big.dat and
+# itself; Notes.txt, which is not copied; the stand-in main program, padded
+# with PADDING_MB megabytes (default 0) so that it copies slowly; Big.dat of
+# 5 MB; Network.ini with agency 12 and a complete record of components.
+orvo_make_update_installation() {
+  local dir=$1 version=$2 padding=${3:-0}
+  : "${ORVO_EXE:?ORVO_EXE must name the launcher}"
+  mkdir -p "$dir/Reports"
+  printf '%s\r\nReports\\a.rpt\t1\r\nReports\\b.rpt\r\nBig.dat\r\nPellmoreOrvo.EXE\r\nVersion.dat\r\n' "$version" \
+    >"$dir/Version.dat"
+  printf '[Settings]\r\niGlb_AgencyNumber=12\r\n' >"$dir/Network.ini"
+  printf 'report a %s\r\n' "$version" >"$dir/Reports/a.rpt"
+  printf 'report b %s\r\n' "$version" >"$dir/Reports/b.rpt"
+  printf 'not copied\r\n' >"$dir/Notes.txt"
+  head -c $((5 * 1024 * 1024)) /dev/urandom >"$dir/Big.dat"
+  cp "$ORVO_STUB_DIR/stub_main_program.exe" "$dir/PellmoreOrvo.EXE"
+  if [ "$padding" -gt 0 ]; then head -c $((padding * 1024 * 1024)) /dev/zero >>"$dir/PellmoreOrvo.EXE"; fi
+  cp "$ORVO_STUB_DIR/stub_launcher_build.exe" "$dir/Orvo.EXE"
+  cp "$ORVO_EXE" "$dir/Launcher.exe"
+  orvo_write_record "$dir" 3331 "$version"
+  orvo_launch_bit 0 >/dev/null
+}
+
+# orvo_set_version DIR VERSION: a new program version in DIR's Version.dat.
+orvo_set_version() {
+  sed -i "1s/^.*\$/$2\r/" "$1/Version.dat"
+}
+
+# The files the copy list of an installation made above names, as paths
+# relative to the folder.
+ORVO_UPDATE_FILES=(Launcher.exe Orvo.EXE PellmoreOrvo.EXE Version.dat Reports/a.rpt Reports/b.rpt Big.dat)
+
+# orvo_make_old_copy PROGRAM VERSION: a local copy of an earlier version.
+orvo_make_old_copy() {
+  mkdir -p "$1/Reports"
+  printf '%s\r\n' "$2" >"$1/Version.dat"
+  printf 'old report\r\n' >"$1/Reports/a.rpt"
+  printf 'only in the old copy\r\n' >"$1/Old.dll"
+  cp "$ORVO_STUB_DIR/stub_main_program.exe" "$1/PellmoreOrvo.EXE"
+}
+
+# orvo_copy_differences INSTALL PROGRAM: prints what keeps PROGRAM from
+# being the installation's copy (nothing when it is one): a listed file
+# missing or different, or a file that does not belong ("install.ini" does).
+orvo_copy_differences() {
+  local install=$1 program=$2 name
+  for name in "${ORVO_UPDATE_FILES[@]}"; do
+    cmp -s "$install/$name" "$program/$name" || echo "differs: $name"
+  done
+  (cd "$program" && find . -type f | sed 's|^\./||') | while read -r name; do
+    [ "$name" = install.ini ] && continue
+    printf '%s\n' "${ORVO_UPDATE_FILES[@]}" | grep -qxF -- "$name" || echo "extra: $name"
+  done
+}
+
+# Wine's temporary folder as Windows programs name it (ORVO_TEMP_WIN, from
+# GetTempPathA through cmd) and its Unix path (ORVO_TEMP_UNIX). A launcher
+# counts as its temporary copy only when started under the Windows name.
+orvo_temp_folder() {
+  ORVO_TEMP_WIN=$("$ORVO_WINE" cmd /c echo %TEMP% 2>/dev/null </dev/null | tr -d '\r\n')
+  ORVO_TEMP_UNIX=$("$ORVO_WINE" winepath -u "$ORVO_TEMP_WIN" 2>/dev/null </dev/null | tr -d '\r\n')
+  [ -n "$ORVO_TEMP_WIN" ] && [ -d "$ORVO_TEMP_UNIX" ]
+}
+
+# orvo_first_line FILE: the first line without its line end (empty when absent).
+orvo_first_line() {
+  [ -f "$1" ] || return 0
+  head -n 1 "$1" | tr -d '\r'
+}
+
+# orvo_window_text TITLE: the texts of the visible window TITLE of this
+# prefix and of its controls, one per line, list box items included
+# (probe_window.exe); empty when there is no such window.
+orvo_window_text() {
+  "$ORVO_WINE" "$ORVO_STUB_DIR/probe_window.exe" "$1" >"$ORVO_WORK/probe.txt" 2>/dev/null </dev/null || true
+  tr -d '\r' <"$ORVO_WORK/probe.txt"
 }

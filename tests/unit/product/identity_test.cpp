@@ -51,6 +51,24 @@ TEST(ProductIdentity, IsA32BitWindowsGuiProgram) {
     EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
     EXPECT_EQ(nt->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
     EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    // Started from a share that goes away while it copies, the image must
+    // already be in the paging file.
+    EXPECT_TRUE(nt->FileHeader.Characteristics & IMAGE_FILE_NET_RUN_FROM_SWAP);
+
+    // The mark is set after linking; the header checksum must still match.
+    using CheckSumFn = DWORD(WINAPI*)(PCSTR, PDWORD, PDWORD);
+    HMODULE imagehlp = LoadLibraryA("imagehlp.dll");
+    ASSERT_NE(imagehlp, nullptr);
+    auto mapAndCheckSum =
+        reinterpret_cast<CheckSumFn>(reinterpret_cast<void (*)()>(GetProcAddress(imagehlp, "MapFileAndCheckSumA")));
+    ASSERT_NE(mapAndCheckSum, nullptr);
+    DWORD inHeader = 0, computed = 0;
+    EXPECT_EQ(mapAndCheckSum(exe.c_str(), &inHeader, &computed), 0u);
+    EXPECT_EQ(inHeader, nt->OptionalHeader.CheckSum);
+    if (inHeader != 0) {
+        EXPECT_EQ(inHeader, computed);
+    }
+    FreeLibrary(imagehlp);
 }
 
 TEST(ProductIdentity, VersionResourceMarksALauncherBuild) {

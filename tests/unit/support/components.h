@@ -74,6 +74,7 @@ public:
     int InstallMessageBox(const std::string& text, UINT type, int silentResult) override {
         boxes.push_back(text);
         boxTypes.push_back(type);
+        if (onBox) onBox(text);
         if (silent) return silentResult;
         if (answers.empty()) return IDOK;
         int answer = answers.front();
@@ -96,9 +97,12 @@ public:
     std::vector<std::string> statuses, log, boxes;
     std::vector<UINT> boxTypes;
     std::deque<int> answers;
+    // Called with the number of pumps so far / with the text of each box
+    // before it is answered: where a test plays the user or the network.
     std::function<void(int)> onPump;
     std::vector<std::string> downloads; // "<url> -> <target>"
     std::function<bool(const std::string&, const std::string&, const std::string&, std::string&)> onDownload;
+    std::function<void(const std::string&)> onBox;
 };
 
 // Answers message boxes from a script (then with fallback) and keeps what was asked.
@@ -112,6 +116,7 @@ public:
     int Ask(const std::string& text, UINT type) override {
         asked.push_back(text);
         types.push_back(type);
+        if (onAsk) onAsk(text);
         if (script_.empty()) return fallback_;
         int answer = script_.front();
         script_.pop_front();
@@ -119,6 +124,8 @@ public:
     }
     std::vector<std::string> asked;
     std::vector<UINT> types;
+    // Called before each answer: what the user does before clicking.
+    std::function<void(const std::string&)> onAsk;
 
 private:
     std::deque<int> script_;
