@@ -13,13 +13,8 @@ orvo_make_launcher_installation "$install"
 cp "$install/Orvo.exe" "$install/CompChecker.exe"
 mkdir -p "$install/Installs/DotNet"
 cp "$ORVO_STUB_DIR/stub_setup.exe" "$install/Installs/DotNet/dotnetfx48.exe"
-net_key='HKLM\Software\Microsoft\NET Framework Setup\NDP\v4\Full'
-remove_framework() {
-  local view
-  for view in /reg:32 /reg:64; do "$ORVO_WINE" reg delete "$net_key" /f "$view" >/dev/null 2>&1 </dev/null || true; done
-}
-trap 'remove_framework; orvo_cleanup' EXIT
-remove_framework
+trap 'orvo_remove_dotnet_framework; orvo_cleanup' EXIT
+orvo_remove_dotnet_framework
 export ORVO_STUB_SETUP="/exit:0 /netrelease:528040 /netversion:4.8.03761"
 orvo_use_record
 title="Pellmore Orvo Compatibility Checker"
@@ -54,7 +49,7 @@ orvo_key "$wid" Escape
 orvo_wait_exit "$ORVO_PID" 20 || orvo_fail "the checker did not end"
 grep -aq 'LaunchSrc' "$ORVO_STUB_RECORD_UNIX" && orvo_fail "the checker started the main program"
 
-remove_framework
+orvo_remove_dotnet_framework
 log="$ORVO_WORK/checker log.txt"
 orvo_run "$ORVO_WORK/silent.log" "$install/Orvo.exe" /CHECKER /Silent "$(orvo_winpath "$log")" || orvo_fail "the silent checker did not end alone"
 tr -d '\r' <"$log" | grep -q '^    Succeeded: Microsoft .NET Framework v4.8$' || orvo_fail "silent checker log: $(cat "$log")"

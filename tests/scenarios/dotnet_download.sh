@@ -11,13 +11,8 @@ source "$(dirname "$0")/lib.sh"
 install="$ORVO_WORK/Pellmore"
 orvo_make_launcher_installation "$install"
 served="$(orvo_http_dir)/files/ndp48-x86-x64-allos-enu.exe"
-net_key='HKLM\Software\Microsoft\NET Framework Setup\NDP\v4\Full'
-remove_framework() {
-  local view
-  for view in /reg:32 /reg:64; do "$ORVO_WINE" reg delete "$net_key" /f "$view" >/dev/null 2>&1 </dev/null || true; done
-}
 cleanup_served() { rm -f "$served" "$served.rate" "$served.drop"; }
-trap 'remove_framework; cleanup_served; orvo_cleanup' EXIT
+trap 'orvo_remove_dotnet_framework; cleanup_served; orvo_cleanup' EXIT
 orvo_use_test_proxy
 export ORVO_STUB_SETUP="/exit:0 /netrelease:528040 /netversion:4.8.03761"
 temp=$("$ORVO_WINE" winepath -u "$("$ORVO_WINE" cmd /c echo %TEMP% </dev/null 2>/dev/null | tr -d '\r')" 2>/dev/null </dev/null)
@@ -31,14 +26,10 @@ echo 1000000 >"$served.rate"
 # run_and_report: one installing run; prints the error report's text.
 run_and_report() {
   local report text
-  remove_framework
+  orvo_remove_dotnet_framework
   orvo_start "$ORVO_WORK/run.log" "$install/Orvo.exe" /Install /NoConfirm
   report=$(orvo_find_window "Pellmore Orvo" 60) || orvo_fail "no error report"
-  for _ in $(seq 1 100); do
-    text=$(orvo_inspect "Pellmore Orvo" 1 | grep -v '^id=1 \|^id=2 \|^window=' | sed 's/^.* text=//' | tr '\n' '|')
-    [[ "$text" == *Microsoft* ]] && break
-    sleep 0.1
-  done
+  text=$(orvo_report_text)
   orvo_key "$report" n
   orvo_wait_exit "$ORVO_PID" 20 || orvo_fail "the launcher did not end"
   echo "$text"

@@ -13,16 +13,11 @@ install="$ORVO_WORK/Pellmore"
 orvo_make_launcher_installation "$install"
 mkdir -p "$install/Installs/DotNet"
 cp "$ORVO_STUB_DIR/stub_setup.exe" "$install/Installs/DotNet/dotnetfx48.exe"
-net_key='HKLM\Software\Microsoft\NET Framework Setup\NDP\v4\Full'
-remove_framework() {
-  local view
-  for view in /reg:32 /reg:64; do "$ORVO_WINE" reg delete "$net_key" /f "$view" >/dev/null 2>&1 </dev/null || true; done
-}
-trap 'remove_framework; orvo_user_account_control 0; orvo_cleanup' EXIT
+trap 'orvo_remove_dotnet_framework; orvo_user_account_control 0; orvo_cleanup' EXIT
 
 # run_installation SHOT: one start; the copy's report is answered No.
 run_installation() {
-  remove_framework
+  orvo_remove_dotnet_framework
   rm -rf "$install/Session"
   orvo_use_record
   export ORVO_STUB_SETUP="/sleep:3000 /exit:0 /netrelease:528040 /netversion:4.8.03761"

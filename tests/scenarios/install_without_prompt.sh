@@ -16,12 +16,7 @@ orvo_start "$ORVO_WORK/run.log" "$install/Orvo.exe" /NoConfirm
 window=$(orvo_find_window "Orvo" 30) || orvo_fail "the launcher window was not shown"
 ORVO_SHOT_DELAY=0.1 orvo_screenshot "$window" launcher_window_installing
 report=$(orvo_find_window "Pellmore Orvo" 30) || orvo_fail "no error report"
-# The report fills in once the browser control has had its chance.
-for _ in $(seq 1 100); do
-  text=$(orvo_inspect "Pellmore Orvo" 1 | grep -v '^id=1 \|^id=2 \|^window=' | sed 's/^.* text=//' | tr '\n' '|')
-  [[ "$text" == *Microsoft* ]] && break
-  sleep 0.1
-done
+text=$(orvo_report_text)
 orvo_screenshot "$report" launcher_error_report
 runtime=${text%%Microsoft Visual C++ Redistributable 14.15*}
 engine=${text%%Microsoft Access Database Engine*}

@@ -399,3 +399,22 @@ orvo_window_text() {
   "$ORVO_WINE" "$ORVO_STUB_DIR/probe_window.exe" "$1" >"$ORVO_WORK/probe.txt" 2>/dev/null </dev/null || true
   tr -d '\r' <"$ORVO_WORK/probe.txt"
 }
+
+# The .NET Framework's setup key (stand-in installers write it): removed in
+# both registry views, so a scenario starts without the framework.
+orvo_remove_dotnet_framework() {
+  local key='HKLM\Software\Microsoft\NET Framework Setup\NDP\v4\Full' view
+  for view in /reg:32 /reg:64; do "$ORVO_WINE" reg delete "$key" /f "$view" >/dev/null 2>&1 </dev/null || true; done
+}
+
+# orvo_report_text: the text of the error report ("Pellmore Orvo") once it
+# has filled in (it waits for the browser control first), line breaks as "|".
+orvo_report_text() {
+  local text
+  for _ in $(seq 1 100); do
+    text=$(orvo_inspect "Pellmore Orvo" 1 | grep -v '^id=1 \|^id=2 \|^window=' | sed 's/^.* text=//' | tr '\n' '|')
+    [[ "$text" == *Microsoft* || "$text" == *Pellmore\ * ]] && break
+    sleep 0.1
+  done
+  echo "$text"
+}
