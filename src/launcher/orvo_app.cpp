@@ -6,6 +6,7 @@
 #include "launcher/run_mode.h"
 #include "launcher/usage_counter.h"
 #include "ui/dlg_compatibility_checker.h"
+#include "ui/dlg_diagnostics.h"
 #include "utils/temp_files.h"
 
 #include <ole2.h>
@@ -65,7 +66,11 @@ BOOL COrvoApp::InitInstance() {
         checker.DoModal();
         break;
     }
-    case RunMode::Diagnostics:
+    case RunMode::Diagnostics: {
+        CDlgDiagnostics diagnostics;
+        diagnostics.DoModal();
+        break;
+    }
     case RunMode::Launcher:
         RunLauncherWindow(0);
         break;

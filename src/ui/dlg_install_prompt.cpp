@@ -6,6 +6,7 @@
 #include "launcher/launch_request.h"
 #include "resource.h"
 #include "ui/banner.h"
+#include "ui/dlg_diagnostics.h"
 #include "utils/elevation.h"
 #include "utils/random_key.h"
 
@@ -86,6 +87,11 @@ void CDlgInstallPrompt::OnInstall() {
     request.runAsAdministrator = decision_.runAsAdministrator;
     reply_.Started(key);
     request.Launch(SW_SHOWNORMAL);
+}
+
+void CDlgInstallPrompt::OnDetails() {
+    CDlgDiagnostics diagnostics(m_hWnd);
+    EndDialog(static_cast<int>(diagnostics.DoModal()));
 }
 
 void CDlgInstallPrompt::OnSkip() {

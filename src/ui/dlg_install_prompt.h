@@ -30,8 +30,8 @@ protected:
 private:
     void OnInstall();
     void OnSkip();
-    // "&Details" opens the diagnostics dialog once this build has one.
-    void OnDetails() {}
+    // "&Details": the diagnostics dialog, whose result ends the prompt.
+    void OnDetails();
 
     InstallPromptDecision decision_;
     InstallingCopyReply reply_;

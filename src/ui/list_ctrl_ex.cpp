@@ -77,7 +77,12 @@ void CListCtrlEx::SetCommonControlsMajorForTests(int major) { g_commonControlsMa
 
 void CListCtrlEx::OnSubclassed() {
     HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
-    if (header) header_.SubclassWindow(header);
+    if (header) {
+        header_.SubclassWindow(header);
+        // The drawn arrows' margin from the start, so that headings sized to
+        // fit before the first sort are not cut short by a wider one.
+        if (!HasSortArrows()) ::SendMessageA(header, HDM_SETBITMAPMARGIN, 1, 0);
+    }
     SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 
