@@ -17,6 +17,7 @@
 #include "launcher/run_mode.h"
 #include "launcher/special_settings.h"
 #include "launcher/system_info_export.h"
+#include "launcher/update_in_progress.h"
 #include "localinstall/file_tree.h"
 #include "localinstall/local_install.h"
 #include "localinstall/processes.h"
@@ -39,9 +40,6 @@ const int kContinue = 0;
 
 const char kUnsupportedSystemMessage[] =
     "This computer must be upgraded to Windows XP SP3 or to a newer version of Windows in order to run Pellmore Orvo.";
-const char kUpdateInProgressText[] =
-    "An update is currently in progress or did not complete.\nThe update must be completed before running the new "
-    "version of Pellmore Orvo.";
 const char kLogSeparator[] = "--------------------------------------------------";
 
 // The window's status line and bar as a download shows its progress.
@@ -113,7 +111,7 @@ int COrvoDlg::RunStartupSequence() {
         if (!EnsureInstallFolder()) return kCancelled;
         // Tested afresh: the main program's updater creates and removes it.
         if (GetFileAttributesA(GetMarkerPath(companions::kUpdateInProgressMarker).c_str()) != INVALID_FILE_ATTRIBUTES) {
-            AfxMessageBox(kUpdateInProgressText, MB_OK | MB_ICONINFORMATION);
+            ShowUpdateInProgress(*this);
             return kCancelled;
         }
         PrepareImportFile(args);
