@@ -109,9 +109,11 @@ public:
         previous_ = fw::SetPrompter(this);
     }
     ~ScriptedAnswers() override { fw::SetPrompter(previous_); }
-    int Ask(const std::string& text, UINT type) override {
+    int Ask(const std::string& text, UINT type) override { return AskWithCaption(text, type, fw::kApplicationTitle); }
+    int AskWithCaption(const std::string& text, UINT type, const std::string& caption) override {
         asked.push_back(text);
         types.push_back(type);
+        captions.push_back(caption);
         if (script_.empty()) return fallback_;
         int answer = script_.front();
         script_.pop_front();
@@ -119,6 +121,7 @@ public:
     }
     std::vector<std::string> asked;
     std::vector<UINT> types;
+    std::vector<std::string> captions;
 
 private:
     std::deque<int> script_;
