@@ -11,6 +11,9 @@ public:
     int Ask(const std::string& text, UINT type) override {
         return MessageBoxA(GetActiveWindow(), text.c_str(), kApplicationTitle, type);
     }
+    int AskWithCaption(const std::string& text, UINT type, const std::string& caption) override {
+        return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), type);
+    }
 };
 
 MessageBoxPrompter& DefaultPrompter() {
@@ -32,4 +35,6 @@ Prompter* SetPrompter(Prompter* prompter) {
 
 } // namespace fw
 
-int AfxMessageBox(const std::string& text, UINT type) { return fw::GetPrompter().Ask(text, type); }
+int AfxMessageBox(const std::string& text, UINT type, const char* caption) {
+    return caption ? fw::GetPrompter().AskWithCaption(text, type, caption) : fw::GetPrompter().Ask(text, type);
+}

@@ -14,6 +14,12 @@ public:
     virtual ~Prompter() = default;
     // Shows text with the MB_* flags in type; returns the IDxxx button pressed.
     virtual int Ask(const std::string& text, UINT type) = 0;
+    // The same under a caption of its own instead of the application title.
+    // Prompters that do not tell captions apart answer as Ask does.
+    virtual int AskWithCaption(const std::string& text, UINT type, const std::string& caption) {
+        (void)caption;
+        return Ask(text, type);
+    }
 };
 
 // The prompter in force: the message-box one unless a test replaced it.
@@ -26,6 +32,6 @@ extern const char* const kApplicationTitle; // "Pellmore Orvo"
 
 } // namespace fw
 
-// The framework's message box: caption = application title, owner = the
-// active window of the thread.
-int AfxMessageBox(const std::string& text, UINT type = MB_OK);
+// The framework's message box: caption = application title unless one is
+// given, owner = the active window of the thread.
+int AfxMessageBox(const std::string& text, UINT type = MB_OK, const char* caption = nullptr);

@@ -22,8 +22,15 @@ mkdir -p "$ORVO_ARTIFACTS"
 ORVO_WORK=$(mktemp -d "${TMPDIR:-/tmp}/orvo_scenario.XXXXXX")
 ORVO_PIDS=()
 ORVO_LINKS=()
+ORVO_ON_EXIT=()
+# orvo_on_exit COMMAND: run (as one shell line) when the scenario ends, the
+# last registered first; undoes fixtures in the shared prefix.
+orvo_on_exit() { ORVO_ON_EXIT=("$1" "${ORVO_ON_EXIT[@]}"); }
 orvo_cleanup() {
-  local pid link
+  local pid link undo
+  for undo in "${ORVO_ON_EXIT[@]}"; do
+    eval "$undo" || true
+  done
   for pid in "${ORVO_PIDS[@]:-}"; do
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   done
@@ -417,4 +424,105 @@ orvo_report_text() {
     sleep 0.1
   done
   echo "$text"
+}
+
+# orvo_reg ARGS...: the prefix's reg.exe in the build's own registry view
+# (add /reg:32 where a Part names the 32-bit view); quiet.
+orvo_reg() { "$ORVO_WINE" reg "$@" >/dev/null 2>&1 </dev/null; }
+
+# Windows Installer's view of a product: "state=<n> version=<text>".
+orvo_msi_state() { "$ORVO_WINE" "$ORVO_STUB_DIR/msi_tool.exe" state "$1" 2>/dev/null </dev/null | tr -d '\r'; }
+orvo_msi_remove() { "$ORVO_WINE" "$ORVO_STUB_DIR/msi_tool.exe" remove "$1" >/dev/null 2>&1 </dev/null || true; }
+
+# The user's temporary folder Wine gives Windows programs, as a Unix path;
+# the launcher's own files (installer logs, "ODBCDriver.log") are in
+# "PellmoreTemp" below it.
+orvo_windows_temp() {
+  "$ORVO_WINE" winepath -u "$("$ORVO_WINE" cmd /c echo %TEMP% </dev/null 2>/dev/null | tr -d '\r')" 2>/dev/null </dev/null
+}
+
+ORVO_ACCESS_DRIVER='Microsoft Access Driver (*.mdb, *.accdb)'
+ORVO_ODBCINST='HKCU\Software\ODBC\ODBCINST.INI'
+ORVO_RUNTIME_KEY='HKLM\SOFTWARE\WOW6432Node\Microsoft\VisualStudio\14.0\VC\Runtimes\x86'
+ORVO_WEBFILLER_SERVER='HKCR\CLSID\{F78FB3B6-93BF-4423-BE42-ED1D89D9F637}'
+ORVO_VENDOR_FIXTURE_CODE='{6B2D7E41-9A3C-4F5E-8D1B-2C3E4F5A6BF1}'
+
+# orvo_odbc_driver NAME DLL: a user ODBC driver (where Wine's odbccp32
+# looks); removed when the scenario ends.
+orvo_odbc_driver() {
+  orvo_reg add "$ORVO_ODBCINST\\ODBC Drivers" /v "$1" /t REG_SZ /d Installed /f
+  orvo_reg add "$ORVO_ODBCINST\\$1" /v Driver /t REG_SZ /d "$(orvo_winpath "$2")" /f
+  orvo_on_exit "orvo_remove_odbc_driver '$1'"
+}
+orvo_remove_odbc_driver() {
+  orvo_reg delete "$ORVO_ODBCINST\\ODBC Drivers" /v "$1" /f
+  orvo_reg delete "$ORVO_ODBCINST\\$1" /f
+}
+
+orvo_remove_dotnet() {
+  local view
+  for view in /reg:32 /reg:64; do orvo_reg delete 'HKLM\Software\Microsoft\NET Framework Setup\NDP\v4\Full' /f "$view"; done
+}
+orvo_remove_runtime() { orvo_reg delete 'HKLM\SOFTWARE\WOW6432Node\Microsoft\VisualStudio\14.0' /f; }
+orvo_remove_vendor_fixture() {
+  orvo_reg delete "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$ORVO_VENDOR_FIXTURE_CODE" /f
+  orvo_reg delete "$ORVO_WEBFILLER_SERVER" /f /reg:32
+}
+
+# orvo_prerequisites_present INSTALL_DIR WHAT...: makes the named
+# prerequisites (dotnet, runtime, engine, vendor) look installed, in the
+# registry views the launcher reads, until the scenario ends. "vendor" also
+# writes the installation's "Pellmore Components.ini".
+orvo_prerequisites_present() {
+  local install=$1 what
+  shift
+  for what in "$@"; do
+    case $what in
+      dotnet)
+        orvo_reg add 'HKLM\Software\Microsoft\NET Framework Setup\NDP\v4\Full' /v Release /t REG_DWORD /d 528040 /f
+        orvo_reg add 'HKLM\Software\Microsoft\NET Framework Setup\NDP\v4\Full' /v Version /t REG_SZ /d 4.8.03761 /f
+        orvo_on_exit orvo_remove_dotnet ;;
+      runtime)
+        orvo_reg add "$ORVO_RUNTIME_KEY" /v Version /t REG_SZ /d v14.16.27012.00 /f
+        orvo_on_exit orvo_remove_runtime ;;
+      engine)
+        orvo_odbc_driver "$ORVO_ACCESS_DRIVER" "$ORVO_STUB_DIR/stub_odbc_driver16.dll" ;;
+      vendor)
+        orvo_reg add "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$ORVO_VENDOR_FIXTURE_CODE" \
+          /v BundleVersion /t REG_SZ /d 5.2 /f
+        orvo_reg add "$ORVO_WEBFILLER_SERVER\\InprocServer32" /ve /t REG_SZ \
+          /d "$(orvo_winpath "$ORVO_STUB_DIR/webfiller_3.0.0.7/PellWebFiller.dll")" /f /reg:32
+        orvo_vendor_settings "$install" "$ORVO_VENDOR_FIXTURE_CODE"
+        orvo_on_exit orvo_remove_vendor_fixture ;;
+      *) orvo_fail "unknown prerequisite $what" ;;
+    esac
+  done
+}
+
+# orvo_vendor_settings INSTALL_DIR PRODUCT_CODE: "Pellmore Components.ini"
+# asking for package 5.1 and web filler 3.0.0.7.
+orvo_vendor_settings() {
+  printf '[Setup]\r\nProductCode=%s\r\nUpgradeCode=\r\nRequiredVersion=5.1\r\nPellLinkRequiredVersion=3.0.0.7\r\n' \
+    "$2" >"$1/Pellmore Components.ini"
+}
+
+# orvo_vendor_package INSTALL_DIR PACKAGE PRODUCT_CODE: the test package
+# (tests/fixtures/packages/PACKAGE.msi) as the installation's
+# "Pellmore Components.msi"; the product is removed when the scenario ends.
+orvo_vendor_package() {
+  cp "$ORVO_STUB_DIR/packages/$2.msi" "$1/Pellmore Components.msi"
+  orvo_vendor_settings "$1" "$3"
+  orvo_on_exit "orvo_msi_remove '$3'"
+}
+
+# orvo_silent_install LOG INSTALL_DIR: an administrator's unattended run
+# ("/Install /NoConfirm /Silent" with the log file); prints the log without
+# carriage returns.
+orvo_silent_install() {
+  local log=$1 install=$2 rc=0
+  rm -f "$log"
+  orvo_run "$ORVO_WORK/silent.out" "$install/Orvo.exe" /Install /NoConfirm /Silent "$(orvo_winpath "$log")" || rc=$?
+  [ "$rc" = 124 ] && orvo_fail "the silent run did not end"
+  [ -f "$log" ] || orvo_fail "the silent run wrote no log"
+  tr -d '\r' <"$log"
 }

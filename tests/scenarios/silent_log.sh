@@ -20,14 +20,16 @@ grep -q '^Start Time: [0-9][0-9]-[0-9][0-9]-20[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[
   orvo_fail "no start time: $text"
 grep -q "^Machine Name: $(orvo_computer_name)\$" <<<"$text" || orvo_fail "no machine name: $text"
 grep -q '^User Name: .' <<<"$text" || orvo_fail "no user name: $text"
-# The .NET installer is not in the installation and cannot be fetched here.
-grep -qF "    Failed: Microsoft .NET Framework v4.8: Unable to connect to server.You must have an Internet Connection" \
-  <<<"$text" || orvo_fail "no download failure for .NET: $text"
-for name in "Microsoft Visual C++ Redistributable 14.15" "Microsoft Access Database Engine" \
-  "Pellmore Components/PellLink" "Pellmore Virtual Printer"; do
-  grep -qF "    Failed: $name: Installing $name is not available in this build." <<<"$text" ||
-    orvo_fail "no line for $name: $text"
+# The installers are not in the installation and cannot be fetched here.
+for name in "Microsoft .NET Framework v4.8" "Microsoft Visual C++ Redistributable 14.15" \
+  "Microsoft Access Database Engine"; do
+  grep -qF "    Failed: $name: Unable to connect to server.You must have an Internet Connection" <<<"$text" ||
+    orvo_fail "no download failure for $name: $text"
 done
+grep -qF "    Failed: Pellmore Components/PellLink: Unable to install Pellmore Components at this time." <<<"$text" ||
+  orvo_fail "no line for the components package: $text"
+grep -qF "    Failed: Pellmore Virtual Printer: Installing Pellmore Virtual Printer is not available in this build." \
+  <<<"$text" || orvo_fail "no line for the printer: $text"
 [ "$(grep -c '^    ' <<<"$text")" = 5 ] || orvo_fail "not one line per component: $text"
 [ "$(tail -n 2 <<<"$text" | head -n 1 | cut -c1-10)" = "End Time: " ] || orvo_fail "no end time: $text"
 [ "$(tail -n 1 <<<"$text")" = "--------------------------------------------------" ] || orvo_fail "no hyphens: $text"

@@ -21,6 +21,31 @@ if [ ! -f "$stamp" ]; then
   touch "$stamp"
 fi
 
+# Drive letters the drive-mapping tests and scenarios use (Wine reads the
+# drive types when its server starts):
+#   n:  mapped network drive of \\orvosrv\pub (a folder in drive_c)
+#   m:  typed "network" but only a plain folder: a drive without connection
+#   x:  a plain folder the scenarios give out as a subst drive
+# and \\orvolocal\c, a share of this computer's drive C:.
+drives_stamp="$WINEPREFIX/.orvo-drives"
+if [ ! -f "$drives_stamp" ]; then
+  dosdevices="$WINEPREFIX/dosdevices"
+  drive_c="$WINEPREFIX/drive_c"
+  mkdir -p "$drive_c/orvo_pub" "$drive_c/orvo_plain" "$drive_c/orvo_subst" "$dosdevices/unc/orvosrv" \
+    "$dosdevices/unc/orvolocal"
+  ln -sfn "$drive_c/orvo_pub" "$dosdevices/unc/orvosrv/pub"
+  ln -sfn "$drive_c" "$dosdevices/unc/orvolocal/c"
+  ln -sfn unc/orvosrv/pub "$dosdevices/n:"
+  ln -sfn "$drive_c/orvo_plain" "$dosdevices/m:"
+  ln -sfn "$drive_c/orvo_subst" "$dosdevices/x:"
+  for letter in n: m:; do
+    "$ORVO_WINE" reg add 'HKLM\Software\Wine\Drives' /v "$letter" /t REG_SZ /d network /f >/dev/null 2>&1
+  done
+  orvo_wineserver -k >/dev/null 2>&1 || true
+  orvo_wineserver -w || true
+  touch "$drives_stamp"
+fi
+
 # Keep the server up across the gaps between tests.
 orvo_wineserver -p >/dev/null 2>&1 || true
 

@@ -66,10 +66,10 @@ TEST(ComponentList, ComponentsNotYetInstallableSayWhy) {
     OrvoComponents list;
     list.Fill();
     RecordingHost host;
-    OrvoComponent& runtime = list.at(1);
-    EXPECT_FALSE(runtime.IsInstalled());
-    EXPECT_FALSE(runtime.Install(host));
-    EXPECT_EQ(runtime.message, "Installing Microsoft Visual C++ Redistributable 14.15 is not available in this build.");
+    OrvoComponent& printer = list.at(4);
+    EXPECT_FALSE(printer.IsInstalled());
+    EXPECT_FALSE(printer.Install(host));
+    EXPECT_EQ(printer.message, "Installing Pellmore Virtual Printer is not available in this build.");
 }
 
 TEST(ComponentList, MessagesJoinAsParagraphs) {

@@ -113,10 +113,12 @@ public:
         previous_ = fw::SetPrompter(this);
     }
     ~ScriptedAnswers() override { fw::SetPrompter(previous_); }
-    int Ask(const std::string& text, UINT type) override {
+    int Ask(const std::string& text, UINT type) override { return AskWithCaption(text, type, fw::kApplicationTitle); }
+    int AskWithCaption(const std::string& text, UINT type, const std::string& caption) override {
         asked.push_back(text);
         types.push_back(type);
         if (onAsk) onAsk(text);
+        captions.push_back(caption);
         if (script_.empty()) return fallback_;
         int answer = script_.front();
         script_.pop_front();
@@ -126,6 +128,7 @@ public:
     std::vector<UINT> types;
     // Called before each answer: what the user does before clicking.
     std::function<void(const std::string&)> onAsk;
+    std::vector<std::string> captions;
 
 private:
     std::deque<int> script_;
