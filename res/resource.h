@@ -34,3 +34,7 @@
 // Error report
 #define IDD_ERRORS 1084
 #define IDC_ERRORS_REPORT 1012
+
+// ---------------------------------------------------------------- task dialog
+#define IDI_COMMAND_LINK_ARROW 1166 // green arrow of the command links
+// ---------------------------------------------------------------- end of task dialog
