@@ -320,7 +320,7 @@ BOOL CTaskDialog::PreTranslateMessage(MSG* msg) {
             if (SendCommandOf(GetFocus())) return TRUE;
         } else if (msg->wParam == VK_RETURN) {
             if (SendCommandOf(GetFocus())) return TRUE;
-        } else if (std::isalnum(static_cast<int>(msg->wParam)) && msg->wParam < 0x80) {
+        } else if (msg->wParam < 0x80 && std::isalnum(static_cast<int>(msg->wParam))) {
             if (ChooseByMnemonic(static_cast<char>(msg->wParam))) return TRUE;
         }
     }

@@ -1,6 +1,6 @@
 // The window-free decisions of the task dialog: where everything goes for
-// the sizes measured, how wide a push button is, which letter chooses a
-// link, how a status note splits, and which look a system gets.
+// the sizes measured, which push buttons are check boxes, which letter
+// chooses a link and how a status note splits.
 #include "ui/task_dialog_rules.h"
 
 #include <gtest/gtest.h>
@@ -89,12 +89,7 @@ TEST(TaskDialogLayout, ManyButtonsWidenTheDialogAndBothGroupsStayApart) {
     EXPECT_EQ(left.focusButton, -1);
 }
 
-TEST(TaskDialogPushButtons, WidthFrameCheckBoxAndClass) {
-    EXPECT_EQ(PushButtonWidth(20, false), 75);
-    EXPECT_EQ(PushButtonWidth(100, false), 114);
-    EXPECT_EQ(PushButtonWidth(100, true), 124);
-    EXPECT_EQ(PushButtonWidth(55, true), 79);
-
+TEST(TaskDialogPushButtons, OnlyThePlatformsButtonsAreCheckBoxes) {
     EXPECT_TRUE(IsCheckBoxButton("", BS_CHECKBOX));
     EXPECT_TRUE(IsCheckBoxButton("button", BS_AUTOCHECKBOX));
     EXPECT_FALSE(IsCheckBoxButton("BUTTON", BS_PUSHBUTTON));
@@ -102,27 +97,6 @@ TEST(TaskDialogPushButtons, WidthFrameCheckBoxAndClass) {
     EXPECT_TRUE(IsPlatformButtonClass(""));
     EXPECT_TRUE(IsPlatformButtonClass("Button"));
     EXPECT_FALSE(IsPlatformButtonClass("SysLink"));
-}
-
-TEST(TaskDialogCommandLinks, MetricsIdealSizeAndFonts) {
-    EXPECT_EQ(CommandLinkTextLeft(32), 40);
-    EXPECT_EQ(CommandLinkTextLeft(16), 24);
-    EXPECT_EQ(CommandLinkTextLeft(0), 8);
-    EXPECT_EQ(CommandLinkIconTop(32), 3);
-    EXPECT_EQ(CommandLinkIconTop(16), 10);
-
-    SIZE small = CommandLinkIdealSize(120, 30);
-    EXPECT_EQ(small.cx, 275);
-    EXPECT_EQ(small.cy, 65);
-    SIZE large = CommandLinkIdealSize(430, 90);
-    EXPECT_EQ(large.cx, 430);
-    EXPECT_EQ(large.cy, 90);
-
-    EXPECT_EQ(CommandLinkMainTextPoints(0x0002, 1), 11);
-    EXPECT_EQ(CommandLinkMainTextPoints(0x0002, 0), 11);
-    EXPECT_EQ(CommandLinkMainTextPoints(0x0002, 2), 12);
-    EXPECT_EQ(CommandLinkMainTextPoints(0x2002, 1), 10);
-    EXPECT_EQ(CommandLinkMainTextPoints(0x2002, 2), 10) << "the smaller font is asked for explicitly";
 }
 
 TEST(TaskDialogCommandLinks, MnemonicIsTheLetterAfterTheFirstSingleAmpersand) {
@@ -151,13 +125,4 @@ TEST(TaskDialogCommandLinks, StatusNoteSplitsAtTheCaretAndFailedIsRed) {
     EXPECT_EQ(StatusColour("failed"), static_cast<COLORREF>(0x006464E6));
     EXPECT_EQ(StatusColour("FAILED"), static_cast<COLORREF>(0x006464E6));
     EXPECT_EQ(StatusColour("Failed twice"), static_cast<COLORREF>(0x0032C832));
-}
-
-TEST(TaskDialogVisualMode, XpLookOnMajorVersionFiveThemeOnlyLater) {
-    EXPECT_EQ(TaskDialogVisualMode(5, false), 0);
-    EXPECT_EQ(TaskDialogVisualMode(5, true), 0);
-    EXPECT_EQ(TaskDialogVisualMode(4, true), 1);
-    EXPECT_EQ(TaskDialogVisualMode(6, false), 1);
-    EXPECT_EQ(TaskDialogVisualMode(6, true), 2);
-    EXPECT_EQ(TaskDialogVisualMode(10, true), 2);
 }
