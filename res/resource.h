@@ -57,3 +57,7 @@
 #define IDC_DIAG_SILENT 1018
 #define IDC_DIAG_REINSTALL 1019
 #define IDC_DIAG_LAUNCH 6 // IDYES
+
+// ---------------------------------------------------------------- task dialog
+#define IDI_COMMAND_LINK_ARROW 1166 // green arrow of the command links
+// ---------------------------------------------------------------- end of task dialog

@@ -44,14 +44,75 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
     if (!control.m_hWnd) control.m_hWnd = ::GetDlgItem(dx->m_hDlg, id);
 }
 
+namespace {
+
+// Marks a dialog window as one of ours; its value is the CDialog.
+const char kDialogProperty[] = "OrvoDialog";
+
+// One WH_MSGFILTER hook per thread while any of our modal dialogs runs, so a
+// nested dialog does not offer the same message twice.
+thread_local HHOOK t_messageFilter = nullptr;
+thread_local int t_modalDepth = 0;
+
+LRESULT CALLBACK MessageFilterProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX && PreTranslateDialogMessage(reinterpret_cast<MSG*>(lParam))) return 1;
+    return ::CallNextHookEx(t_messageFilter, code, wParam, lParam);
+}
+
+class ModalMessageFilter {
+public:
+    ModalMessageFilter() {
+        if (t_modalDepth++ == 0)
+            t_messageFilter = ::SetWindowsHookExA(WH_MSGFILTER, &MessageFilterProc, nullptr, ::GetCurrentThreadId());
+    }
+    ~ModalMessageFilter() {
+        if (--t_modalDepth == 0 && t_messageFilter) {
+            ::UnhookWindowsHookEx(t_messageFilter);
+            t_messageFilter = nullptr;
+        }
+    }
+    ModalMessageFilter(const ModalMessageFilter&) = delete;
+    ModalMessageFilter& operator=(const ModalMessageFilter&) = delete;
+};
+
+} // namespace
+
 CDialog::CDialog(UINT templateId, HWND parent) : parent_(parent), templateId_(templateId) {}
 
-INT_PTR CDialog::DoModal() {
+HWND CDialog::ModalOwner() const {
     HWND owner = parent_;
     CWinApp* app = AfxGetApp();
     if (!owner && app && app->m_hMainWnd && ::IsWindow(app->m_hMainWnd)) owner = app->m_hMainWnd;
-    return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId_), owner, &CDialog::DialogProc,
-                             reinterpret_cast<LPARAM>(this));
+    return owner;
+}
+
+INT_PTR CDialog::DoModal() {
+    ModalMessageFilter filter;
+    return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(templateId_), ModalOwner(),
+                             &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CDialog::DoModalIndirect(const DLGTEMPLATE* dialogTemplate) {
+    if (!dialogTemplate) return -1;
+    ModalMessageFilter filter;
+    return ::DialogBoxIndirectParamA(AfxGetInstanceHandle(), dialogTemplate, ModalOwner(), &CDialog::DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CDialog::PreTranslateMessage(MSG*) { return FALSE; }
+
+CDialog* CDialog::FromHandle(HWND window) {
+    for (HWND at = window; at; at = ::GetAncestor(at, GA_PARENT)) {
+        if (auto* dialog = static_cast<CDialog*>(::GetPropA(at, kDialogProperty))) return dialog;
+        if (!(::GetWindowLongA(at, GWL_STYLE) & WS_CHILD)) break;
+    }
+    return nullptr;
+}
+
+bool PreTranslateDialogMessage(MSG* msg) {
+    if (!msg || !msg->hwnd) return false;
+    CDialog* dialog = CDialog::FromHandle(msg->hwnd);
+    return dialog && dialog->PreTranslateMessage(msg);
 }
 
 void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }
@@ -107,12 +168,14 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         self = reinterpret_cast<CDialog*>(lParam);
         self->m_hWnd = hwnd;
         ::SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        ::SetPropA(hwnd, kDialogProperty, self);
     } else {
         self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
     }
     if (!self) return FALSE;
     INT_PTR handled = self->Dispatch(msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
+        ::RemovePropA(hwnd, kDialogProperty);
         ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->m_hWnd = nullptr;
     }
@@ -169,6 +232,7 @@ bool PumpWaitingMessages() {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) return false;
+        if (PreTranslateDialogMessage(&msg)) continue;
         HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
         char className[16] = {};
         if (root) ::GetClassNameA(root, className, sizeof(className));

@@ -1,6 +1,8 @@
-// Modal dialogs from resource templates: DialogBoxParamA with the messages
-// dispatched to virtual handlers, and data exchange between members and
-// controls (UpdateData / DoDataExchange) for the control kinds we use.
+// Modal dialogs from resource or in-memory templates: DialogBoxParamA with
+// the messages dispatched to virtual handlers, pre-translation of the
+// messages the modal loop and our pumps take for a dialog, and data exchange
+// between members and controls (UpdateData / DoDataExchange) for the control
+// kinds we use.
 #pragma once
 
 #include <windows.h>
@@ -48,11 +50,22 @@ public:
     // Runs the dialog modally; returns the value given to EndDialog, or -1
     // when the template could not be created.
     virtual INT_PTR DoModal();
+    // The same from a template in memory (see framework/dialog_template.h).
+    INT_PTR DoModalIndirect(const DLGTEMPLATE* dialogTemplate);
     void EndDialog(int result);
     // false: controls -> members failed; direction as in the framework.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     void CenterWindow();
     UINT GetTemplateId() const { return templateId_; }
+
+    // A message for this dialog or one of its controls, before the dialog
+    // manager translates and dispatches it; TRUE consumes it. Called from the
+    // modal loop (a WH_MSGFILTER hook while DoModal runs) and from
+    // PumpWaitingMessages. Default: not consumed.
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    // The dialog of ours that window is, or belongs to as a control; null
+    // for any other window.
+    static CDialog* FromHandle(HWND window);
 
 protected:
     // Default: data exchange into the controls; TRUE lets Windows set the focus.
@@ -70,11 +83,16 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND ModalOwner() const;
 
     UINT templateId_;
 };
 
+// Offers the message to the PreTranslateMessage of the dialog of ours it is
+// meant for; true when that dialog consumed it.
+bool PreTranslateDialogMessage(MSG* msg);
+
 // Removes and dispatches every waiting message of the calling thread without
-// waiting, with dialog keyboard handling. Returns false when WM_QUIT was among
-// them (it is not dispatched and stops the pumping).
+// waiting, with pre-translation and dialog keyboard handling. Returns false
+// when WM_QUIT was among them (it is not dispatched and stops the pumping).
 bool PumpWaitingMessages();

@@ -219,6 +219,7 @@ void COrvoDlg::PumpMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        if (PreTranslateDialogMessage(&msg)) continue;
         if (!m_hWnd || !IsDialogMessageA(m_hWnd, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);

@@ -1,5 +1,7 @@
 #include "ui/modeless_dialog.h"
 
+#include "framework/dialog_template.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -19,27 +21,6 @@ DWORD Style(unsigned flags) {
     DWORD style = WS_POPUP | DS_MODALFRAME | DS_3DLOOK | DS_ABSALIGN | DS_NOIDLEMSG | DS_SETFOREGROUND | DS_SETFONT;
     if (flags & CModelessDialog::kCaption) style |= WS_CAPTION;
     return style;
-}
-
-// A dialog template without controls, in the dialog's usual font. DWORD
-// storage keeps it aligned as the dialog manager requires.
-std::vector<DWORD> BuildTemplate(DWORD style, short cx, short cy) {
-    std::vector<WORD> words;
-    DLGTEMPLATE header = {};
-    header.style = style;
-    header.cx = cx;
-    header.cy = cy;
-    words.resize(sizeof(header) / sizeof(WORD));
-    memcpy(words.data(), &header, sizeof(header));
-    words.push_back(0); // no menu
-    words.push_back(0); // the standard dialog class
-    words.push_back(0); // no title
-    words.push_back(8); // point size
-    for (const char* c = "MS Shell Dlg"; *c; ++c) words.push_back(static_cast<WORD>(*c));
-    words.push_back(0);
-    std::vector<DWORD> aligned((words.size() + 1) / 2);
-    memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
-    return aligned;
 }
 
 } // namespace
@@ -137,9 +118,9 @@ bool CModelessDialog::Show(const std::string& text, const RECT* rect, unsigned f
 
     InitCommonControls();
     short heightUnits = static_cast<short>((flags & kCancelButton) ? kTemplateHeightCancel : kTemplateHeight);
-    std::vector<DWORD> dialogTemplate = BuildTemplate(Style(flags), kTemplateWidth, heightUnits);
+    std::vector<DWORD> dialogTemplate = fw::BuildDialogTemplate(Style(flags), 0, kTemplateWidth, heightUnits);
     HWND created = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
-                                              reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()), parent_,
+                                              fw::AsDialogTemplate(dialogTemplate), parent_,
                                               &CModelessDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     if (!created) return false;
 
