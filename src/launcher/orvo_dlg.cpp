@@ -239,7 +239,7 @@ void COrvoDlg::LogLine(const std::string& text) {
 }
 
 int COrvoDlg::InstallMessageBox(const std::string& text, UINT type, int silentResult) {
-    if (IsSilent()) {
+    if (silent_) {
         LogLineF("    Install Message: %s", text.c_str());
         return silentResult;
     }
