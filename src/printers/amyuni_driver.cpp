@@ -89,9 +89,14 @@ std::string InstallerRunPath(const std::string& relativePath) {
     return absolute;
 }
 
+DWORD RunPrinterProgram(HWND owner, const std::string& path, const std::string& arguments) {
+    if (!FileExists(path)) return 0;
+    return RunInstaller(owner, path, arguments);
+}
+
 void RemoveVirtualPrinterV2(HWND owner) {
     if (CanOpenPrinter(printers::kV2PrinterName))
-        RunInstaller(owner, printers::kV2Installer, printers::kV2UninstallArguments);
+        RunPrinterProgram(owner, printers::kV2Installer, printers::kV2UninstallArguments);
 }
 
 bool RunAmyuniInstaller(const std::string& installer, OrvoComponent& component, InstallHost& host) {
@@ -100,7 +105,7 @@ bool RunAmyuniInstaller(const std::string& installer, OrvoComponent& component, 
     std::string path = InstallerRunPath(installer);
     MarkForVistaCompatibility(path);
     std::string log = FreshInstallLog();
-    RunInstaller(owner, path, printers::kV1InstallArguments);
+    RunPrinterProgram(owner, path, printers::kV1InstallArguments);
 
     std::string text;
     if (!ReadSharedFile(log, text)) return true;

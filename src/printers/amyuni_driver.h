@@ -27,5 +27,10 @@ bool RunAmyuniInstaller(const std::string& installer, OrvoComponent& component, 
 // exists (a mapped drive, a shared folder).
 std::string InstallerRunPath(const std::string& relativePath);
 
+// RunInstaller for the printers' programs, which may be missing from an
+// installation: a missing one is not started (the shell would say so in a
+// box of its own) and gives 0.
+DWORD RunPrinterProgram(HWND owner, const std::string& path, const std::string& arguments);
+
 // Runs the V2 uninstaller when a V2 printer can be opened.
 void RemoveVirtualPrinterV2(HWND owner);

@@ -4,7 +4,7 @@
 
 #include "components/install_host.h"
 #include "framework/strings.h"
-#include "launcher/installer_runner.h"
+#include "printers/amyuni_driver.h"
 #include "localinstall/file_tree.h"
 #include "printers/novapdf_files.h"
 #include "printers/preferred_printer.h"
@@ -57,7 +57,7 @@ bool OrvoComponent_VirtualPrinterNovaPDF::SetUpPrinter(InstallHost* host) {
     LoadPackages();
     std::string tool = novapdf::PrinterSetupTool();
     if (!IsProductInstalled(driverPackage) || !IsProductInstalled(oemPackage) || !FileExists(tool)) return false;
-    RunInstaller(host ? host->GetOwnerWindow() : nullptr, tool, novapdf::PrinterSetupArguments());
+    RunPrinterProgram(host ? host->GetOwnerWindow() : nullptr, tool, novapdf::PrinterSetupArguments());
     PrinterWait(kAfterSetUpMs);
     return IsInstalled();
 }

@@ -8,7 +8,6 @@
 #include "framework/prompter.h"
 #include "framework/strings.h"
 #include "launcher/arguments.h"
-#include "launcher/installer_runner.h"
 #include "localinstall/file_tree.h"
 #include "printers/amyuni_driver.h"
 #include "printers/novapdf_files.h"
@@ -69,7 +68,7 @@ bool OrvoComponent_VirtualPrinterNovaPDF::RemoveLegacyPrinter(InstallHost* host,
     std::string arguments = "/VERYSILENT /NORESTART";
     if (WantsUninstallLog()) arguments += " /InstallLog";
     arguments += fw::Format(" /RESTARTEXITCODE=%d", novapdf::kRestartExitCode);
-    DWORD exitCode = RunInstaller(OwnerOf(host), uninstaller, arguments);
+    DWORD exitCode = RunPrinterProgram(OwnerOf(host), uninstaller, arguments);
     for (int i = 0; i < novapdf::kPrinterProfileCount; ++i) {
         std::string profile = novapdf::PrinterProfileFile(i);
         if (FileExists(profile)) DeleteFileA(profile.c_str());
@@ -85,7 +84,7 @@ bool OrvoComponent_VirtualPrinterNovaPDF::RemoveOlderPrinters(InstallHost* host,
     v1.Uninstall(owner);
     RemoveVirtualPrinterV2(owner);
     OrvoComponent_VirtualPrinterV3 v3;
-    if (v3.IsInstalled()) RunInstaller(owner, printers::kV3Installer, "-u -s");
+    if (v3.IsInstalled()) RunPrinterProgram(owner, printers::kV3Installer, "-u -s");
     return RemoveLegacyPrinter(host, silent, restartAllowed);
 }
 

@@ -1,6 +1,5 @@
 #include "printers/virtual_printer_v1.h"
 
-#include "launcher/installer_runner.h"
 #include "localinstall/file_tree.h"
 #include "printers/amyuni_driver.h"
 #include "printers/printer_names.h"
@@ -37,7 +36,7 @@ bool OrvoComponent_VirtualPrinter::Uninstall(HWND parent) {
     std::string version;
     if (!FindV1Printer(version)) return true;
     PrinterWait(kBeforeUninstallMs);
-    RunInstaller(parent, InstallerRunPath(printers::kV1Installer), printers::kV1UninstallArguments);
+    RunPrinterProgram(parent, InstallerRunPath(printers::kV1Installer), printers::kV1UninstallArguments);
     // The uninstaller's exit code says nothing; the spooler does.
     return !FindV1Printer(version);
 }

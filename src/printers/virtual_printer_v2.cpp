@@ -1,6 +1,6 @@
 #include "printers/virtual_printer_v2.h"
 
-#include "launcher/installer_runner.h"
+#include "printers/amyuni_driver.h"
 #include "localinstall/file_tree.h"
 #include "printers/printer_names.h"
 #include "printers/spooler.h"
@@ -22,7 +22,7 @@ bool OrvoComponent_VirtualPrinterV2::Install(InstallHost&) { return false; }
 
 bool OrvoComponent_VirtualPrinterV2::Uninstall(HWND parent) {
     if (!CanOpenPrinter(printers::kV2PrinterName)) return true;
-    RunInstaller(parent, printers::kV2Installer, printers::kV2UninstallArguments);
+    RunPrinterProgram(parent, printers::kV2Installer, printers::kV2UninstallArguments);
     return !CanOpenPrinter(printers::kV2PrinterName);
 }
 

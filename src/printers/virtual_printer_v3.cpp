@@ -2,7 +2,6 @@
 
 #include "components/install_host.h"
 
-#include "launcher/installer_runner.h"
 #include "localinstall/file_tree.h"
 #include "printers/amyuni_driver.h"
 #include "printers/printer_names.h"
@@ -44,7 +43,7 @@ bool OrvoComponent_VirtualPrinterV3::Install(InstallHost& host) {
 
 bool OrvoComponent_VirtualPrinterV3::Uninstall(HWND parent) {
     if (!IsInstalled()) return true;
-    RunInstaller(parent, printers::kV3Installer, printers::kV3UninstallArguments);
+    RunPrinterProgram(parent, printers::kV3Installer, printers::kV3UninstallArguments);
     return !IsInstalled();
 }
 
