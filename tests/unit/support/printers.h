@@ -103,6 +103,33 @@ private:
     PrinterWaitFn previous_ = nullptr;
 };
 
+// Remembers the outermost folder of path that does not exist yet and
+// removes it with everything below at the end (never a folder that was
+// there before).
+class FolderGuard {
+public:
+    explicit FolderGuard(const std::string& path) {
+        std::string probe = path;
+        while (probe.size() > 3 && GetFileAttributesA(probe.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            missing_ = probe;
+            probe = probe.substr(0, probe.rfind('\\'));
+        }
+    }
+    ~FolderGuard() {
+        if (missing_.empty()) return;
+        SetFileAttributesA(missing_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (GetFileAttributesA(missing_.c_str()) & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveTreeForcibly(missing_);
+        else
+            DeleteFileA(missing_.c_str());
+    }
+    FolderGuard(const FolderGuard&) = delete;
+    FolderGuard& operator=(const FolderGuard&) = delete;
+
+private:
+    std::string missing_;
+};
+
 // The current printer's test packages (tests/fixtures/CMakeLists.txt).
 namespace printer_codes {
 const char kDriverFamily[] = "{7D3A5C21-8E4B-4F6A-9B2C-1D0E3F4A5BA1}";
