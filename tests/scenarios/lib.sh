@@ -570,7 +570,7 @@ orvo_printer_key() {
   orvo_reg add "$key" /v Attributes /t REG_DWORD /d 64 /f
 }
 # Whole keys: Wine writes values of its own into a printer's key once used.
-orvo_remove_printer() { orvo_reg delete "$ORVO_PRINT_KEY\\Printers\\$1" /f; }
+orvo_remove_printer() { orvo_reg delete "$ORVO_PRINT_KEY\\Printers\\$1" /f || true; }
 orvo_printer_exists() { "$ORVO_WINE" reg query "$ORVO_PRINT_KEY\\Printers\\$1" >/dev/null 2>&1 </dev/null; }
 
 # orvo_spooler start|stop: the "Spooler" service (it keeps its caller's
