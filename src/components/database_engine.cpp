@@ -1,6 +1,7 @@
 #include "components/database_engine.h"
 
 #include "components/install_host.h"
+#include "components/installer_fetch.h"
 #include "components/odbc_drivers.h"
 #include "framework/strings.h"
 #include "launcher/installer_runner.h"
@@ -33,14 +34,7 @@ bool OrvoComponent_ODBCDriver::IsInstalled() {
 }
 
 bool OrvoComponent_ODBCDriver::Install(InstallHost& host) {
-    if (GetFileAttributesA(kInstaller) == INVALID_FILE_ATTRIBUTES) {
-        CreateFolderChain(kInstallerFolder);
-        std::string error;
-        if (!host.DownloadFile(displayName, downloadUrl_, kInstaller, error)) {
-            message = error;
-            return false;
-        }
-    }
+    if (!EnsureInstallerPresent(*this, host, kInstaller, kInstallerFolder, downloadUrl_)) return false;
     // The driver list decides; the engine's "restart required" still
     // brings the restart offer at the end of the run.
     if (RunInstaller(host.GetOwnerWindow(), kInstaller, kSwitches) == ERROR_SUCCESS_REBOOT_REQUIRED)

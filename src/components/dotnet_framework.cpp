@@ -1,6 +1,7 @@
 #include "components/dotnet_framework.h"
 
 #include "components/install_host.h"
+#include "components/installer_fetch.h"
 #include "components/os_version.h"
 #include "framework/handles.h"
 #include "framework/strings.h"
@@ -111,14 +112,7 @@ bool OrvoComponent_DotNetFramework::Install(InstallHost& host) {
     // and its source are the same either way.
     if (!Is48OrLater(ReadSetupKey())) displayName = kInstallingName;
 
-    if (GetFileAttributesA(kInstaller) == INVALID_FILE_ATTRIBUTES) {
-        CreateFolderChain(kInstallerFolder);
-        std::string error;
-        if (!host.DownloadFile(displayName, downloadUrl_, kInstaller, error)) {
-            AddMessage(error);
-            return false;
-        }
-    }
+    if (!EnsureInstallerPresent(*this, host, kInstaller, kInstallerFolder, downloadUrl_)) return false;
 
     DWORD exitCode =
         RunInstaller(host.GetOwnerWindow(), kInstaller, host.IsSilent() ? kSilentSwitches : kInteractiveSwitches);

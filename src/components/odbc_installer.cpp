@@ -1,6 +1,7 @@
 #include "components/odbc_installer.h"
 
 #include "framework/prompter.h"
+#include "framework/replaceable.h"
 #include "launcher/arguments.h"
 
 const char kOdbcLibraryMissing[] = "The ODBC installer DLL (ODBCCP32.DLL) is not installed on this system.";
@@ -8,7 +9,7 @@ const char kOdbcErrorCaption[] = "ODBC Installer Error";
 
 namespace {
 
-OdbcInstaller* g_installer = nullptr;
+fw::Replaceable<OdbcInstaller, SystemOdbcInstaller> g_installer;
 
 // What the installer's error query reports as the general error.
 const DWORD kGeneralError = 1;
@@ -68,13 +69,6 @@ short SystemOdbcInstaller::InstallerError(WORD index, DWORD* errorCode, char* me
     return kOdbcSuccess;
 }
 
-OdbcInstaller& GetOdbcInstaller() {
-    static SystemOdbcInstaller system;
-    return g_installer ? *g_installer : system;
-}
+OdbcInstaller& GetOdbcInstaller() { return g_installer.Get(); }
 
-OdbcInstaller* SetOdbcInstaller(OdbcInstaller* installer) {
-    OdbcInstaller* previous = g_installer;
-    g_installer = installer;
-    return previous;
-}
+OdbcInstaller* SetOdbcInstaller(OdbcInstaller* installer) { return g_installer.Set(installer); }

@@ -1,6 +1,7 @@
 #include "components/visual_cpp_runtime.h"
 
 #include "components/install_host.h"
+#include "components/installer_fetch.h"
 #include "components/msi_product_version.h"
 #include "framework/handles.h"
 #include "framework/strings.h"
@@ -96,14 +97,7 @@ bool OrvoComponent_MFC::IsInstalled() {
 }
 
 bool OrvoComponent_MFC::Install(InstallHost& host) {
-    if (GetFileAttributesA(kInstaller) == INVALID_FILE_ATTRIBUTES) {
-        CreateFolderChain(kInstallerFolder);
-        std::string error;
-        if (!host.DownloadFile(displayName, downloadUrl_, kInstaller, error)) {
-            message = error;
-            return false;
-        }
-    }
+    if (!EnsureInstallerPresent(*this, host, kInstaller, kInstallerFolder, downloadUrl_)) return false;
     DWORD exitCode = RunInstaller(host.GetOwnerWindow(), kInstaller, kSwitches);
     if (exitCode == ERROR_SUCCESS_REBOOT_REQUIRED) {
         restartRequired = true;

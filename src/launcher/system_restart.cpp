@@ -1,6 +1,7 @@
 #include "launcher/system_restart.h"
 
 #include "framework/handles.h"
+#include "framework/replaceable.h"
 
 #include <windows.h>
 
@@ -9,7 +10,7 @@ namespace {
 // Application: installation (planned).
 const DWORD kRestartReason = 0x40002;
 
-SystemRestart* g_restart = nullptr;
+fw::Replaceable<SystemRestart> g_restart;
 
 } // namespace
 
@@ -24,13 +25,6 @@ bool SystemRestart::Restart() {
     return ExitWindowsEx(EWX_REBOOT, kRestartReason) != FALSE;
 }
 
-SystemRestart& GetSystemRestart() {
-    static SystemRestart system;
-    return g_restart ? *g_restart : system;
-}
+SystemRestart& GetSystemRestart() { return g_restart.Get(); }
 
-SystemRestart* SetSystemRestart(SystemRestart* restart) {
-    SystemRestart* previous = g_restart;
-    g_restart = restart;
-    return previous;
-}
+SystemRestart* SetSystemRestart(SystemRestart* restart) { return g_restart.Set(restart); }

@@ -3,7 +3,6 @@
 #include "appstate/paths.h"
 #include "appstate/settings.h"
 #include "companions/companions.h"
-#include "framework/prompter.h"
 #include "framework/strings.h"
 #include "launcher/arguments.h"
 #include "launcher/install_folder.h"
@@ -11,8 +10,14 @@
 #include "launcher/orvo_app.h"
 #include "launcher/orvo_dlg.h"
 #include "localinstall/file_tree.h"
+#include "ui/task_dialog.h"
 
 namespace {
+
+const int kRelaunchUpdate = 1025;
+const int kContinueWorking = 1026;
+const int kWaitForUpdate = 1027;
+const int kExit = IDCLOSE;
 
 std::string LauncherFolder() {
     if (COrvoApp* app = GetOrvoApp()) return app->GetLauncherFolder();
@@ -57,8 +62,32 @@ void ShowUpdateInProgress(COrvoDlg& window) {
         RelaunchFromTempCopy(std::string());
         return;
     }
-    (void)window;
-    AfxMessageBox("An update is currently in progress or did not complete.\nThe update must be completed before "
-                  "running the new version of Pellmore Orvo.",
-                  MB_OK | MB_ICONINFORMATION);
+    bool continueOffered = action == UpdateInProgressAction::OfferContinue;
+    CTaskDialog dialog("Orvo Installer", "Orvo Update in Progress",
+                       "An update is currently in progress or did not complete.\nThe update must be completed before "
+                       "running the new version of Pellmore Orvo.");
+    dialog.SetOwner(window.GetSafeHwnd());
+    dialog.SetMainIcon(LoadIconA(nullptr, IDI_INFORMATION));
+    if (continueOffered)
+        dialog.AddCommandLink("Continue Working in Orvo",
+                              "Launch the current version of Orvo. You will be prompted when the update is complete.",
+                              kContinueWorking);
+    else
+        dialog.AddCommandLink("Wait for Update to Complete",
+                              "Close this dialog. You will have to launch Orvo after the update is complete.",
+                              kWaitForUpdate);
+    dialog.AddCommandLink("Relaunch Orvo Update", "Select this if update was not successful.", kRelaunchUpdate);
+    dialog.AddButton(kExit, "&Exit");
+    // Above everything: the user must not miss that this start ran nothing.
+    dialog.SetExStyle(WS_EX_TOPMOST);
+    switch (dialog.DoModal()) {
+    case kRelaunchUpdate:
+        LaunchMainProgram(&window, companions::kInternetUpdateOption);
+        break;
+    case kContinueWorking:
+        LaunchMainProgram(&window);
+        break;
+    default:
+        break;
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "components/os_version.h"
 #include "framework/handles.h"
+#include "framework/replaceable.h"
 #include "utils/token_helpers.h"
 
 bool IsUserAccountControlInForce() {
@@ -27,16 +28,9 @@ bool ElevationQueries::ProcessElevated() { return IsProcessElevated(); }
 bool ElevationQueries::UserAdministrator(DWORD* error) { return IsUserAdministrator(error); }
 
 namespace {
-ElevationQueries* g_queries = nullptr;
+fw::Replaceable<ElevationQueries> g_queries;
 }
 
-ElevationQueries& GetElevationQueries() {
-    static ElevationQueries system;
-    return g_queries ? *g_queries : system;
-}
+ElevationQueries& GetElevationQueries() { return g_queries.Get(); }
 
-ElevationQueries* SetElevationQueries(ElevationQueries* queries) {
-    ElevationQueries* previous = g_queries;
-    g_queries = queries;
-    return previous;
-}
+ElevationQueries* SetElevationQueries(ElevationQueries* queries) { return g_queries.Set(queries); }

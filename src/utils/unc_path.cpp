@@ -1,5 +1,6 @@
 #include "utils/unc_path.h"
 
+#include "framework/replaceable.h"
 #include "framework/strings.h"
 #include "utils/subst_drive_map.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 const DWORD kEnumBufferSize = 16384;
 
-NetworkEnumeration* g_enumeration = nullptr;
+fw::Replaceable<NetworkEnumeration> g_enumeration;
 
 bool StartsWithTwoBackslashes(const std::string& path) { return path.size() >= 2 && path[0] == '\\' && path[1] == '\\'; }
 
@@ -86,15 +87,10 @@ DWORD NetworkEnumeration::EnumResource(HANDLE enumeration, DWORD* count, void* b
 
 DWORD NetworkEnumeration::CloseEnum(HANDLE enumeration) { return WNetCloseEnum(enumeration); }
 
-NetworkEnumeration& GetNetworkEnumeration() {
-    static NetworkEnumeration system;
-    return g_enumeration ? *g_enumeration : system;
-}
+NetworkEnumeration& GetNetworkEnumeration() { return g_enumeration.Get(); }
 
 NetworkEnumeration* SetNetworkEnumeration(NetworkEnumeration* enumeration) {
-    NetworkEnumeration* previous = g_enumeration;
-    g_enumeration = enumeration;
-    return previous;
+    return g_enumeration.Set(enumeration);
 }
 
 bool FindShareForPath(NETRESOURCEA* container, const std::string& relativePath, const std::string& testName,

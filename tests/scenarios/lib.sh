@@ -399,12 +399,15 @@ orvo_first_line() {
   head -n 1 "$1" | tr -d '\r'
 }
 
-# orvo_window_text TITLE: the texts of the visible window TITLE of this
-# prefix and of its controls, one per line, list box items included
-# (probe_window.exe); empty when there is no such window.
+# orvo_window_text TITLE: what the visible window TITLE shows, a line each:
+# its title, each control's text ("hidden: " before hidden ones, line breaks
+# as "|"), each list box item as "item: <text>".
 orvo_window_text() {
-  "$ORVO_WINE" "$ORVO_STUB_DIR/probe_window.exe" "$1" >"$ORVO_WORK/probe.txt" 2>/dev/null </dev/null || true
-  tr -d '\r' <"$ORVO_WORK/probe.txt"
+  echo "$1"
+  orvo_inspect "$1" | awk '
+    /^id=/ { text = $0; sub(/^[^\t]* text=/, "", text); if (text == $0) next
+             if (text != "") print ($0 ~ / visible=0 / ? "hidden: " : "") text }
+    /^item=/ { sub(/^item=[0-9]* text=/, ""); print "item: " $0 }'
 }
 
 # The .NET Framework's setup key (stand-in installers write it): removed in

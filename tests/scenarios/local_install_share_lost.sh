@@ -40,10 +40,11 @@ lose_share_while_copying() {
 }
 
 # Drive letter, Retry after the share is back.
-orvo_map_drive n "$server"
-link="$WINEPREFIX/dosdevices/n:"
-FOLDER_SHOWN='N:\Pellmore'
-lose_share_while_copying "$link" "$ORVO_WORK/retry.log" 'N:\Pellmore\Launcher.exe'
+# L: (N: and M: belong to the prefix's prepared network drives).
+orvo_map_drive l "$server"
+link="$WINEPREFIX/dosdevices/l:"
+FOLDER_SHOWN='L:\Pellmore'
+lose_share_while_copying "$link" "$ORVO_WORK/retry.log" 'L:\Pellmore\Launcher.exe'
 launcher=$ORVO_PID wid=$WID
 orvo_screenshot "$wid" local_install_share_lost
 ln -s "$server" "$link"
@@ -56,14 +57,14 @@ differences=$(orvo_copy_differences "$install" "$ORVO_PROGRAM")
 # Drive letter, Cancel: nothing is started, the copy is not current.
 printf '5.0.3.90\r\n' >"$ORVO_PROGRAM/Version.dat"
 : >"$ORVO_STUB_RECORD_UNIX"
-lose_share_while_copying "$link" "$ORVO_WORK/cancel.log" 'N:\Pellmore\Launcher.exe'
+lose_share_while_copying "$link" "$ORVO_WORK/cancel.log" 'L:\Pellmore\Launcher.exe'
 launcher=$ORVO_PID wid=$WID
 orvo_key "$wid" Escape
 orvo_wait_exit "$launcher" 30 || orvo_fail "the launcher did not end after Cancel"
 ln -s "$server" "$link"
 [ -s "$ORVO_STUB_RECORD_UNIX" ] && orvo_fail "something was started after Cancel: $(cat "$ORVO_STUB_RECORD_UNIX")"
 [ -e "$ORVO_PROGRAM/Version.dat" ] && orvo_fail "the cancelled copy has a version file"
-orvo_run "$ORVO_WORK/repair.log" 'N:\Pellmore\Launcher.exe' || orvo_fail "the next start failed"
+orvo_run "$ORVO_WORK/repair.log" 'L:\Pellmore\Launcher.exe' || orvo_fail "the next start failed"
 orvo_wait_record '^Orvo\.EXE	.*/SkipLocalCheck' >/dev/null || orvo_fail "the next start did not repair the copy"
 [ -z "$(orvo_copy_differences "$install" "$ORVO_PROGRAM")" ] || orvo_fail "the repaired copy differs"
 

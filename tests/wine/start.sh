@@ -27,17 +27,19 @@ fi
 #   m:  typed "network" but only a plain folder: a drive without connection
 #   x:  a plain folder the scenarios give out as a subst drive
 # and \\orvolocal\c, a share of this computer's drive C:.
+# The links are made at every start (a scenario that went wrong may have
+# left one changed); the drive types only once, as they need a new server.
+dosdevices="$WINEPREFIX/dosdevices"
+drive_c="$WINEPREFIX/drive_c"
+mkdir -p "$drive_c/orvo_pub" "$drive_c/orvo_plain" "$drive_c/orvo_subst" "$dosdevices/unc/orvosrv" \
+  "$dosdevices/unc/orvolocal"
+ln -sfn "$drive_c/orvo_pub" "$dosdevices/unc/orvosrv/pub"
+ln -sfn "$drive_c" "$dosdevices/unc/orvolocal/c"
+ln -sfn unc/orvosrv/pub "$dosdevices/n:"
+ln -sfn "$drive_c/orvo_plain" "$dosdevices/m:"
+ln -sfn "$drive_c/orvo_subst" "$dosdevices/x:"
 drives_stamp="$WINEPREFIX/.orvo-drives"
 if [ ! -f "$drives_stamp" ]; then
-  dosdevices="$WINEPREFIX/dosdevices"
-  drive_c="$WINEPREFIX/drive_c"
-  mkdir -p "$drive_c/orvo_pub" "$drive_c/orvo_plain" "$drive_c/orvo_subst" "$dosdevices/unc/orvosrv" \
-    "$dosdevices/unc/orvolocal"
-  ln -sfn "$drive_c/orvo_pub" "$dosdevices/unc/orvosrv/pub"
-  ln -sfn "$drive_c" "$dosdevices/unc/orvolocal/c"
-  ln -sfn unc/orvosrv/pub "$dosdevices/n:"
-  ln -sfn "$drive_c/orvo_plain" "$dosdevices/m:"
-  ln -sfn "$drive_c/orvo_subst" "$dosdevices/x:"
   for letter in n: m:; do
     "$ORVO_WINE" reg add 'HKLM\Software\Wine\Drives' /v "$letter" /t REG_SZ /d network /f >/dev/null 2>&1
   done
