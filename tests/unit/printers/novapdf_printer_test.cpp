@@ -42,8 +42,6 @@ class NovaPdfTest : public PrinterTest {
 protected:
     std::string ProgramFiles() const { return novapdf::ProgramFilesRoot(); }
 
-    FolderGuard pellmoreFolder{novapdf::ProgramFilesRoot() + "\\Pellmore"};
-    FolderGuard softlandFolder{novapdf::ProgramFilesRoot() + "\\Softland"};
     RecordingRestart restart;
     OrvoComponent_VirtualPrinterNovaPDF printer;
 };
@@ -115,10 +113,12 @@ TEST_F(NovaPdfTest, LegacyPrinterIsRemovedByItsUninstallerAndAsksForTheRestart) 
 }
 
 TEST_F(NovaPdfTest, LegacyRemovalWithoutUninstallerOrWithoutLegacyPrinter) {
-    TestPrinter current(kPrinter, "driver_novapdf_7_5");
-    EXPECT_TRUE(printer.RemoveLegacyPrinter(&host, false, true)) << "7.5 is no installed printer";
-    EXPECT_TRUE(Records().empty());
-    EXPECT_THAT(printer.message, ::testing::Not(HasSubstr(kNoUninstallerStart)));
+    {
+        TestPrinter current(kPrinter, "driver_novapdf_7_5");
+        EXPECT_TRUE(printer.RemoveLegacyPrinter(&host, false, true)) << "7.5 is no installed printer";
+        EXPECT_TRUE(Records().empty());
+        EXPECT_THAT(printer.message, ::testing::Not(HasSubstr(kNoUninstallerStart)));
+    }
 
     TestPrinter legacy(kPrinter, "driver_novapdf_7_9");
     host.SetSilentFlag(true);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "localinstall/file_tree.h"
+#include "printers/novapdf_files.h"
 #include "support/components.h"
 #include "support/printers.h"
 #include "support/registry.h"
@@ -43,6 +44,10 @@ protected:
     }
     std::vector<RecordLine> Records() { return ReadRecord(record.Path()); }
 
+    // The relay program, the legacy uninstallers and the set-up tool live
+    // below Program Files; what a test made there goes with it.
+    FolderGuard pellmoreFolder{novapdf::ProgramFilesRoot() + "\\Pellmore"};
+    FolderGuard softlandFolder{novapdf::ProgramFilesRoot() + "\\Softland"};
     TempFolder launcher{"orvo_printers"};
     RecordFile record{launcher};
     InstantPrinterWaits waits;
