@@ -187,8 +187,15 @@ orvo_last_record() {
 # orvo_find_window TITLE [SECONDS]: the id of the visible window whose title is
 # exactly TITLE (an extended regular expression is allowed).
 orvo_find_window() {
-  local title=$1 limit=${2:-30} wid
-  wid=$(timeout "$limit" xdotool search --sync --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1) || true
+  local title=$1 limit=${2:-30} wid deadline
+  deadline=$((SECONDS + limit))
+  while :; do
+    wid=$(timeout "$((deadline - SECONDS))" xdotool search --sync --onlyvisible --name "^${title}\$" 2>/dev/null |
+      head -n 1) || true
+    # A search fails at once when a window goes away under it: search again.
+    [ -n "$wid" ] || ((SECONDS >= deadline)) || { sleep 0.2; continue; }
+    break
+  done
   [ -n "$wid" ] || { echo "no window titled '$title'" >&2; return 1; }
   echo "$wid"
 }
@@ -613,6 +620,54 @@ orvo_remove_printer_products() {
 }
 orvo_printer_oem_code() { [ "$ORVO_PACKAGE_ARCH" = x64 ] && echo "$ORVO_PRINTER_OEM_CODE_X64" || echo "$ORVO_PRINTER_OEM_CODE_X86"; }
 orvo_printer_driver_code() { [ "$ORVO_PACKAGE_ARCH" = x64 ] && echo "$ORVO_PRINTER_DRIVER_CODE_X64" || echo "$ORVO_PRINTER_DRIVER_CODE_X86"; }
+
+# orvo_install_printer_products DIR: both products installed from the
+# packages orvo_printer_packages put into DIR, as an earlier run would have.
+orvo_install_printer_products() {
+  local package
+  for package in "novaPDF8PrinterDriver($ORVO_PACKAGE_ARCH).msi" "novaPDF8OEM($ORVO_PACKAGE_ARCH).msi"; do
+    "$ORVO_WINE" msiexec /i "$(orvo_winpath "$1/Installs/NovaPDF/$package")" /qn >/dev/null 2>&1 </dev/null ||
+      orvo_fail "could not install $package"
+  done
+}
+
+# orvo_printer_action ID [SHOT]: clicks the manager's link ID, lets the
+# "Finished Uninstalling" notes pass, answers the restart question No (it is
+# noted in $ORVO_WORK/questions) and prints the text of the box that reports
+# the action (kept as screenshot SHOT when given), then closes it.
+orvo_printer_action() {
+  local box text
+  orvo_click_control "Virtual Printer Setup" "$1" || orvo_fail "no link $1: $(orvo_inspect "Virtual Printer Setup")"
+  while :; do
+    box=$(orvo_find_window "Pellmore Orvo" 90) || orvo_fail "no box after link $1"
+    text=$(orvo_window_text "Pellmore Orvo")
+    if grep -q "must be restarted" <<<"$text"; then
+      echo "restart: $text" >>"$ORVO_WORK/questions"
+      orvo_screenshot "$box" printer_restart_question >&2
+      orvo_key "$box" n
+    elif grep -q "^Finished Uninstalling" <<<"$text"; then
+      orvo_key "$box" Return
+    else
+      break
+    fi
+    # The next box may follow at once: wait for this one to go.
+    local i
+    for ((i = 0; i < 100; i++)); do
+      xdotool search --onlyvisible --name "^Pellmore Orvo\$" 2>/dev/null | grep -qx "$box" || break
+      sleep 0.1
+    done
+  done
+  [ -n "${2:-}" ] && orvo_screenshot "$box" "$2" >&2
+  orvo_key "$box" Return
+  orvo_wait_gone "Pellmore Orvo" 10 || orvo_fail "the result box stayed"
+  orvo_find_window "Virtual Printer Setup" >/dev/null || orvo_fail "the manager did not come back"
+  echo "$text"
+}
+
+# The links the manager offers, as their ids in ascending order on one line.
+orvo_printer_links() {
+  orvo_inspect "Virtual Printer Setup" | sed -n 's/^id=\(10[23][0-9]\) .*/\1/p' | sort -n | tr '\n' ' '
+}
 
 # "PreferredVPrinter" under "Software\Pellmore" of HKLM (the product's
 # 32-bit view) or HKCU; empty when there is none.
