@@ -621,6 +621,18 @@ orvo_remove_printer_products() {
 orvo_printer_oem_code() { [ "$ORVO_PACKAGE_ARCH" = x64 ] && echo "$ORVO_PRINTER_OEM_CODE_X64" || echo "$ORVO_PRINTER_OEM_CODE_X86"; }
 orvo_printer_driver_code() { [ "$ORVO_PACKAGE_ARCH" = x64 ] && echo "$ORVO_PRINTER_DRIVER_CODE_X64" || echo "$ORVO_PRINTER_DRIVER_CODE_X86"; }
 
+# orvo_failing_printer DIR: the printer's packages in DIR, but a file where
+# the relay program's folder belongs, so the printer is a prerequisite whose
+# installation fails before any package (a run then has an error report).
+orvo_failing_printer() {
+  local components
+  orvo_printer_packages "$1"
+  components="$(orvo_program_files)/Pellmore/Pellmore Components"
+  mkdir -p "$components"
+  rm -rf "$components/PDF Printer"
+  printf 'not a folder' >"$components/PDF Printer"
+}
+
 # orvo_install_printer_products DIR: both products installed from the
 # packages orvo_printer_packages put into DIR, as an earlier run would have.
 orvo_install_printer_products() {
