@@ -61,3 +61,10 @@
 // ---------------------------------------------------------------- task dialog
 #define IDI_COMMAND_LINK_ARROW 1166 // green arrow of the command links
 // ---------------------------------------------------------------- end of task dialog
+
+// ---------------------------------------------------------------- virtual printers
+// "Choose Default Pellmore Virtual Printer" (printers/select_vprinter.h)
+#define IDD_SELECT_VPRINTER 1093
+#define IDC_VPRINTER_COMBO 1015
+#define IDC_VPRINTER_RESET 4
+// ---------------------------------------------------------------- end of virtual printers

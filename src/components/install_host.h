@@ -24,10 +24,16 @@ public:
     virtual void SetProgressStep(int step) = 0;
     virtual void SetProgressPos(int position) = 0;
     virtual void StepProgress() = 0;
-    // "/Silent": no questions, answers go to the log.
+    // "/Silent": no questions, answers go to the log. Refreshes the window's
+    // silent flag from the option.
     virtual bool IsSilent() = 0;
-    // A message box owned by the host, or in a silent run the log line
-    // "    Install Message: <text>" and silentResult.
+    // The window's silent flag as it stands, which InstallMessageBox obeys:
+    // the printer manager sets it so that the questions of its removal steps
+    // go to the log; IsSilent and the log set it back to the option.
+    virtual bool GetSilentFlag() = 0;
+    virtual void SetSilentFlag(bool silent) = 0;
+    // A message box owned by the host, or while the silent flag is set the
+    // log line "    Install Message: <text>" and silentResult.
     virtual int InstallMessageBox(const std::string& text, UINT type, int silentResult) = 0;
     // The user closed the window: long operations stop at the next chance.
     virtual bool IsClosing() = 0;

@@ -55,7 +55,3 @@ public:
     std::string requiredVersion;
     std::string message; // empty: no failure
 };
-
-// For a component kind this build recognises but cannot install yet: leaves
-// "Installing <name> is not available in this build." and returns false.
-bool ReportInstallUnavailable(OrvoComponent& component);

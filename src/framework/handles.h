@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <winspool.h>
 
 #include <utility>
 
@@ -71,5 +72,21 @@ struct ModuleTraits {
     static void Close(HMODULE h) { FreeLibrary(h); }
 };
 using Module = UniqueHandle<HMODULE, ModuleTraits>;
+
+struct PrinterTraits {
+    static HANDLE Invalid() { return nullptr; }
+    static bool Valid(HANDLE h) { return h != nullptr; }
+    static void Close(HANDLE h) { ClosePrinter(h); }
+};
+// A spooler handle from OpenPrinter.
+using Printer = UniqueHandle<HANDLE, PrinterTraits>;
+
+struct ServiceTraits {
+    static SC_HANDLE Invalid() { return nullptr; }
+    static bool Valid(SC_HANDLE h) { return h != nullptr; }
+    static void Close(SC_HANDLE h) { CloseServiceHandle(h); }
+};
+// The service control manager and its services.
+using Service = UniqueHandle<SC_HANDLE, ServiceTraits>;
 
 } // namespace fw

@@ -22,6 +22,8 @@
 #include "localinstall/local_install.h"
 #include "localinstall/processes.h"
 #include "localinstall/version_files.h"
+#include "printers/printer_manager.h"
+#include "printers/printer_manager_host.h"
 #include "ui/banner.h"
 #include "ui/dlg_install_prompt.h"
 #include "appstate/paths.h"
@@ -58,6 +60,18 @@ public:
 private:
     COrvoDlg& window_;
     HWND bar_;
+};
+
+// The launcher window and its installation run as the printer manager uses them.
+class LauncherPrinterHost : public PrinterManagerHost {
+public:
+    LauncherPrinterHost(COrvoDlg& window, ComponentRun& run) : window_(window), run_(run) {}
+    InstallHost& Installation() override { return window_; }
+    void InstallComponent(OrvoComponent& component) override { run_.InstallComponent(component); }
+
+private:
+    COrvoDlg& window_;
+    ComponentRun& run_;
 };
 
 bool IsCheckerProcess() {
@@ -102,8 +116,11 @@ int COrvoDlg::RunStartupSequence() {
     CArguments& args = GetArguments();
     if (args.bNoLaunchIfRunning && CProcesses::IsProgramRunning(companions::kMainProgramExe)) return kCancelled;
     silent_ = args.bSilent;
-    // The printer-only run comes with the printer manager.
-    if (args.bInstallVPrinter) return kCancelled;
+    if (args.bInstallVPrinter) {
+        LauncherPrinterHost printerHost(*this, run_);
+        printers::RunPrinterManager(printerHost);
+        return kCancelled;
+    }
     if (silent_) return RunSilentInstallation();
 
     if (args.bRecheck) WriteInstalledComponents(0);
@@ -239,7 +256,7 @@ void COrvoDlg::LogLine(const std::string& text) {
 }
 
 int COrvoDlg::InstallMessageBox(const std::string& text, UINT type, int silentResult) {
-    if (IsSilent()) {
+    if (silent_) {
         LogLineF("    Install Message: %s", text.c_str());
         return silentResult;
     }

@@ -31,6 +31,8 @@ public:
     void SetProgressPos(int position) override;
     void StepProgress() override;
     bool IsSilent() override;
+    bool GetSilentFlag() override { return silent_ != 0; }
+    void SetSilentFlag(bool silent) override { silent_ = silent ? 1 : 0; }
     int InstallMessageBox(const std::string& text, UINT type, int silentResult) override;
     bool IsClosing() override { return closing_; }
     bool DownloadFile(const std::string& displayName, const std::string& url, const std::string& target,

@@ -187,8 +187,15 @@ orvo_last_record() {
 # orvo_find_window TITLE [SECONDS]: the id of the visible window whose title is
 # exactly TITLE (an extended regular expression is allowed).
 orvo_find_window() {
-  local title=$1 limit=${2:-30} wid
-  wid=$(timeout "$limit" xdotool search --sync --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1) || true
+  local title=$1 limit=${2:-30} wid deadline
+  deadline=$((SECONDS + limit))
+  while :; do
+    wid=$(timeout "$((deadline - SECONDS))" xdotool search --sync --onlyvisible --name "^${title}\$" 2>/dev/null |
+      head -n 1) || true
+    # A search fails at once when a window goes away under it: search again.
+    [ -n "$wid" ] || ((SECONDS >= deadline)) || { sleep 0.2; continue; }
+    break
+  done
   [ -n "$wid" ] || { echo "no window titled '$title'" >&2; return 1; }
   echo "$wid"
 }
@@ -528,4 +535,157 @@ orvo_silent_install() {
   [ "$rc" = 124 ] && orvo_fail "the silent run did not end"
   [ -f "$log" ] || orvo_fail "the silent run wrote no log"
   tr -d '\r' <"$log"
+}
+
+# --- Virtual printers -------------------------------------------------------
+# A test printer is a registry printer whose driver is a driver stand-in of
+# $ORVO_STUB_DIR/printer_drivers (tests/scenarios/README.md). Printer
+# scenarios share ctest's RESOURCE_LOCK windows_installer with the MSI ones.
+ORVO_PRINT_KEY='HKLM\System\CurrentControlSet\Control\Print'
+ORVO_CURRENT_PRINTER='Pellmore Virtual Printer'
+ORVO_PRINTER_DRIVER_CODE_X86='{7D3A5C21-8E4B-4F6A-9B2C-1D0E3F4A5B11}'
+ORVO_PRINTER_DRIVER_CODE_X64='{7D3A5C21-8E4B-4F6A-9B2C-1D0E3F4A5B12}'
+ORVO_PRINTER_OEM_CODE_X86='{7D3A5C21-8E4B-4F6A-9B2C-1D0E3F4A5B21}'
+ORVO_PRINTER_OEM_CODE_X64='{7D3A5C21-8E4B-4F6A-9B2C-1D0E3F4A5B22}'
+# The width the launcher of this build picks ("(x64)" for the 64-bit build).
+if [ "${WINEARCH:-win32}" = win64 ]; then ORVO_PACKAGE_ARCH=x64; else ORVO_PACKAGE_ARCH=x86; fi
+
+# orvo_printer NAME DRIVER_STAND_IN: the printer NAME with a driver of its
+# own ("Orvo Test Driver NAME") registered in both spooler environments
+# whose library is a copy of the stand-in; removed when the scenario ends.
+orvo_printer() {
+  local name=$1 standin=$2 driver="Orvo Test Driver $1" library env folder
+  library="orvo_test_$(tr -c 'A-Za-z0-9\n' '_' <<<"$name").dll"
+  for env in "Windows NT x86:w32x86" "Windows x64:x64"; do
+    folder="$WINEPREFIX/drive_c/windows/system32/spool/drivers/${env#*:}/3"
+    [ -d "$folder" ] || continue
+    cp "$ORVO_STUB_DIR/printer_drivers/$standin.dll" "$folder/$library"
+    orvo_on_exit "rm -f '$folder/$library'"
+    local key="$ORVO_PRINT_KEY\\Environments\\${env%%:*}\\Drivers\\Version-3\\$driver"
+    orvo_reg add "$key" /v Driver /t REG_SZ /d "$library" /f
+    orvo_reg add "$key" /v "Data File" /t REG_SZ /d "$library" /f
+    orvo_reg add "$key" /v "Configuration File" /t REG_SZ /d wineps.drv /f
+    orvo_on_exit "orvo_reg delete '$key' /f"
+  done
+  orvo_printer_key "$name" "$driver"
+  orvo_on_exit "orvo_remove_printer '$name'"
+}
+orvo_printer_key() {
+  local key="$ORVO_PRINT_KEY\\Printers\\$1"
+  orvo_reg add "$key" /v Name /t REG_SZ /d "$1" /f
+  orvo_reg add "$key" /v Port /t REG_SZ /d FILE: /f
+  orvo_reg add "$key" /v "Printer Driver" /t REG_SZ /d "$2" /f
+  orvo_reg add "$key" /v "Print Processor" /t REG_SZ /d WinPrint /f
+  orvo_reg add "$key" /v Datatype /t REG_SZ /d RAW /f
+  orvo_reg add "$key" /v Attributes /t REG_DWORD /d 64 /f
+}
+# Whole keys: Wine writes values of its own into a printer's key once used.
+orvo_remove_printer() { orvo_reg delete "$ORVO_PRINT_KEY\\Printers\\$1" /f || true; }
+orvo_printer_exists() { "$ORVO_WINE" reg query "$ORVO_PRINT_KEY\\Printers\\$1" >/dev/null 2>&1 </dev/null; }
+
+# orvo_spooler start|stop: the "Spooler" service (it keeps its caller's
+# output, so that goes to a file); stopped again when the scenario ends.
+orvo_spooler() {
+  "$ORVO_WINE" net "$1" spooler >"$ORVO_WORK/spooler.log" 2>&1 </dev/null || true
+  [ "$1" = start ] && orvo_on_exit 'orvo_spooler stop'
+  return 0
+}
+
+# Program Files of the prefix as the launcher sees it (the relay program's
+# components folder and the vendor's tools are below it).
+orvo_program_files() { "$ORVO_WINE" winepath -u 'C:\Program Files' 2>/dev/null </dev/null | tr -d '\r'; }
+
+# orvo_printer_packages INSTALL_DIR [ARCH]: the current printer's packages
+# (x86 or x64, default the width this build picks) in INSTALL_DIR\Installs\
+# NovaPDF with the relay program; whatever gets installed from them, the
+# relay's folder and the printer are removed when the scenario ends.
+orvo_printer_packages() {
+  local install=$1 arch=${2:-$ORVO_PACKAGE_ARCH} dir="$1/Installs/NovaPDF" pf
+  mkdir -p "$dir"
+  cp "$ORVO_STUB_DIR/packages/novapdf_driver_8_10_$arch.msi" "$dir/novaPDF8PrinterDriver($arch).msi"
+  cp "$ORVO_STUB_DIR/packages/novapdf_oem_8_10_$arch.msi" "$dir/novaPDF8OEM($arch).msi"
+  printf 'relay\r\n' >"$dir/OrvoPrinterRelay.exe"
+  pf=$(orvo_program_files)
+  [ -e "$pf/Pellmore" ] || orvo_on_exit "rm -rf '$pf/Pellmore'"
+  [ -e "$pf/Softland" ] || orvo_on_exit "rm -rf '$pf/Softland'"
+  orvo_on_exit orvo_remove_printer_products
+}
+orvo_remove_printer_products() {
+  local code
+  for code in "$ORVO_PRINTER_OEM_CODE_X86" "$ORVO_PRINTER_OEM_CODE_X64" "$ORVO_PRINTER_DRIVER_CODE_X86" \
+    "$ORVO_PRINTER_DRIVER_CODE_X64"; do
+    orvo_msi_remove "$code"
+  done
+  orvo_remove_printer "$ORVO_CURRENT_PRINTER"
+}
+orvo_printer_oem_code() { [ "$ORVO_PACKAGE_ARCH" = x64 ] && echo "$ORVO_PRINTER_OEM_CODE_X64" || echo "$ORVO_PRINTER_OEM_CODE_X86"; }
+orvo_printer_driver_code() { [ "$ORVO_PACKAGE_ARCH" = x64 ] && echo "$ORVO_PRINTER_DRIVER_CODE_X64" || echo "$ORVO_PRINTER_DRIVER_CODE_X86"; }
+
+# orvo_failing_printer DIR: the printer's packages in DIR, but a file where
+# the relay program's folder belongs, so the printer is a prerequisite whose
+# installation fails before any package (a run then has an error report).
+orvo_failing_printer() {
+  local components
+  orvo_printer_packages "$1"
+  components="$(orvo_program_files)/Pellmore/Pellmore Components"
+  mkdir -p "$components"
+  rm -rf "$components/PDF Printer"
+  printf 'not a folder' >"$components/PDF Printer"
+}
+
+# orvo_install_printer_products DIR: both products installed from the
+# packages orvo_printer_packages put into DIR, as an earlier run would have.
+orvo_install_printer_products() {
+  local package
+  for package in "novaPDF8PrinterDriver($ORVO_PACKAGE_ARCH).msi" "novaPDF8OEM($ORVO_PACKAGE_ARCH).msi"; do
+    "$ORVO_WINE" msiexec /i "$(orvo_winpath "$1/Installs/NovaPDF/$package")" /qn >/dev/null 2>&1 </dev/null ||
+      orvo_fail "could not install $package"
+  done
+}
+
+# orvo_printer_action ID [SHOT]: clicks the manager's link ID, lets the
+# "Finished Uninstalling" notes pass, answers the restart question No (it is
+# noted in $ORVO_WORK/questions) and prints the text of the box that reports
+# the action (kept as screenshot SHOT when given), then closes it.
+orvo_printer_action() {
+  local box text
+  orvo_click_control "Virtual Printer Setup" "$1" || orvo_fail "no link $1: $(orvo_inspect "Virtual Printer Setup")"
+  while :; do
+    box=$(orvo_find_window "Pellmore Orvo" 90) || orvo_fail "no box after link $1"
+    text=$(orvo_window_text "Pellmore Orvo")
+    if grep -q "must be restarted" <<<"$text"; then
+      echo "restart: $text" >>"$ORVO_WORK/questions"
+      orvo_screenshot "$box" printer_restart_question >&2
+      orvo_key "$box" n
+    elif grep -q "^Finished Uninstalling" <<<"$text"; then
+      orvo_key "$box" Return
+    else
+      break
+    fi
+    # The next box may follow at once: wait for this one to go.
+    local i
+    for ((i = 0; i < 100; i++)); do
+      xdotool search --onlyvisible --name "^Pellmore Orvo\$" 2>/dev/null | grep -qx "$box" || break
+      sleep 0.1
+    done
+  done
+  [ -n "${2:-}" ] && orvo_screenshot "$box" "$2" >&2
+  orvo_key "$box" Return
+  orvo_wait_gone "Pellmore Orvo" 10 || orvo_fail "the result box stayed"
+  orvo_find_window "Virtual Printer Setup" >/dev/null || orvo_fail "the manager did not come back"
+  echo "$text"
+}
+
+# The links the manager offers, as their ids in ascending order on one line.
+orvo_printer_links() {
+  orvo_inspect "Virtual Printer Setup" | sed -n 's/^id=\(10[23][0-9]\) .*/\1/p' | sort -n | tr '\n' ' '
+}
+
+# "PreferredVPrinter" under "Software\Pellmore" of HKLM (the product's
+# 32-bit view) or HKCU; empty when there is none.
+orvo_preferred_printer() {
+  local view=
+  [ "$1" = HKLM ] && view=/reg:32
+  "$ORVO_WINE" reg query "$1\\Software\\Pellmore" /v PreferredVPrinter $view 2>/dev/null </dev/null | tr -d '\r' |
+    sed -n 's/.*REG_SZ[[:space:]]*//p'
 }

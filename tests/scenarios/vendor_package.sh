@@ -43,7 +43,7 @@ failed=$(grep -F "    Failed: Pellmore Components/PellLink: " <<<"$text") || orv
 [[ "$failed" == "    Failed: Pellmore Components/PellLink: Unable to install Pellmore Components at this time.Certain components such as PellLink and Backups may not working correctly until this is installed. <br/><b>Reason:</b> "?* ]] ||
   orvo_fail "failure line: $failed"
 [[ "$failed" == *"Reason:</b> error 1603" ]] && orvo_fail "no system text for the reason: $failed"
-grep -q "    Failed: Pellmore Virtual Printer" <<<"$text" || orvo_fail "the run did not go on: $text"
+grep -qF "Pellmore Virtual Printer" <<<"$text" && orvo_fail "the printer without its packages was tried: $text"
 grep -q '^End Time: ' <<<"$text" || orvo_fail "the run did not end: $text"
 grep -qx 'UILevel=2' <(tr -d '\r' <"$record") || orvo_fail "the failing package had an interface: $(cat "$record")"
 [[ $(orvo_msi_state "$code") == "state=-1 "* ]] || orvo_fail "a failed package left a product: $(orvo_msi_state "$code")"

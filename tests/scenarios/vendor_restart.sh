@@ -19,8 +19,9 @@ grep -q '^End Time: ' <<<"$text" || orvo_fail "the silent run did not end: $text
 [[ $(orvo_msi_state "$code") == "state=5 "* ]] || orvo_fail "product: $(orvo_msi_state "$code")"
 
 orvo_msi_remove "$code"
+orvo_failing_printer "$install"
 orvo_start "$ORVO_WORK/run.log" "$install/Orvo.exe" /Install /NoConfirm
-report=$(orvo_find_window "Pellmore Orvo" 60) || orvo_fail "no error report (the printer cannot be installed)"
+report=$(orvo_find_window "Pellmore Orvo" 60) || orvo_fail "no error report (the printer's relay cannot be copied)"
 orvo_inspect "Pellmore Orvo" | grep -q "must be restarted" && orvo_fail "the restart was offered before the report"
 orvo_key "$report" n
 question=""

@@ -4,7 +4,9 @@
 // components, by asking.
 #include "components/orvo_components.h"
 #include "components/os_version.h"
+#include "localinstall/file_tree.h"
 #include "support/components.h"
+#include "support/printers.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,22 @@ std::vector<std::string> Names(const OrvoComponents& list) {
     for (const auto& component : list) names.push_back(component->displayName);
     return names;
 }
+
+// The launcher's folder with the printer's packages: the printer belongs in
+// the catalogue only then.
+class LauncherWithPrinterPackages {
+public:
+    LauncherWithPrinterPackages() {
+        saved_ = GetCurrentFolder();
+        SetCurrentDirectoryA(folder_.Path().c_str());
+    }
+    ~LauncherWithPrinterPackages() { SetCurrentDirectoryA(saved_.c_str()); }
+
+private:
+    TempFolder folder_{"orvo_catalogue"};
+    PrinterPackages packages_{folder_.Path()};
+    std::string saved_;
+};
 
 class Sentinel : public ScriptedComponent {
 public:
@@ -35,6 +53,7 @@ TEST(ComponentList, CatalogueOrderIdentityAndFilters) {
     EXPECT_EQ(checker.GetAllBits(), 0xC02u);
     EXPECT_EQ(checker.at(1).requiredVersion, "14.13");
 
+    LauncherWithPrinterPackages packages;
     OrvoComponents launcher;
     launcher.Fill();
     ASSERT_EQ(launcher.size(), 5u);
@@ -55,6 +74,7 @@ TEST(ComponentList, RefillDeletesWhatTheListHeld) {
     bool destroyed = false;
     list.Add(std::make_unique<Sentinel>(&destroyed));
     EXPECT_EQ(list.GetAllBits(), 0x4u);
+    LauncherWithPrinterPackages packages;
     list.Fill();
     EXPECT_TRUE(destroyed);
     list.Fill();
@@ -62,14 +82,16 @@ TEST(ComponentList, RefillDeletesWhatTheListHeld) {
     EXPECT_EQ(list.GetAllBits(), 0xD03u);
 }
 
-TEST(ComponentList, ComponentsNotYetInstallableSayWhy) {
+TEST(ComponentList, ThePrinterWithoutItsPackagesIsNoPrerequisite) {
+    TempFolder empty("orvo_catalogue");
+    std::string saved = GetCurrentFolder();
+    SetCurrentDirectoryA(empty.Path().c_str());
     OrvoComponents list;
     list.Fill();
-    RecordingHost host;
-    OrvoComponent& printer = list.at(4);
-    EXPECT_FALSE(printer.IsInstalled());
-    EXPECT_FALSE(printer.Install(host));
-    EXPECT_EQ(printer.message, "Installing Pellmore Virtual Printer is not available in this build.");
+    SetCurrentDirectoryA(saved.c_str());
+    EXPECT_EQ(list.size(), 4u);
+    EXPECT_EQ(list.Find(0x100), nullptr);
+    EXPECT_EQ(list.GetAllBits(), 0xC03u);
 }
 
 TEST(ComponentList, MessagesJoinAsParagraphs) {

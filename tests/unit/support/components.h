@@ -15,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,12 +71,17 @@ public:
     void SetProgressStep(int step) override { this->step = step; }
     void SetProgressPos(int position) override { this->position = position; }
     void StepProgress() override { position += step; }
-    bool IsSilent() override { return silent; }
+    bool IsSilent() override {
+        silentFlag.reset();
+        return silent;
+    }
+    bool GetSilentFlag() override { return silentFlag.value_or(silent); }
+    void SetSilentFlag(bool value) override { silentFlag = value; }
     int InstallMessageBox(const std::string& text, UINT type, int silentResult) override {
         boxes.push_back(text);
         boxTypes.push_back(type);
         if (onBox) onBox(text);
-        if (silent) return silentResult;
+        if (GetSilentFlag()) return silentResult;
         if (answers.empty()) return IDOK;
         int answer = answers.front();
         answers.pop_front();
@@ -90,7 +96,8 @@ public:
         return false;
     }
 
-    bool silent = false;
+    bool silent = false; // the "/Silent" option
+    std::optional<bool> silentFlag; // set by SetSilentFlag until IsSilent refreshes it
     bool closing = false;
     bool marquee = false;
     int rangeLow = 0, rangeHigh = 0, step = 0, position = 0, pumps = 0;

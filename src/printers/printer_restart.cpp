@@ -1,0 +1,16 @@
+#include "printers/printer_restart.h"
+
+#include "components/install_host.h"
+#include "framework/prompter.h"
+#include "launcher/component_run.h"
+#include "launcher/system_restart.h"
+
+void AskPrinterRestart(InstallHost* host) {
+    if (host && host->GetSilentFlag()) {
+        host->LogLineF("    Install Message: %s", kRestartQuestion);
+        return;
+    }
+    if (AfxMessageBox(kRestartQuestion, MB_YESNO) != IDYES) return;
+    // Waiting for a restart that never comes would be worse than no offer.
+    if (!GetSystemRestart().Restart()) AfxMessageBox(kRestartFailedMessage, MB_OK);
+}
