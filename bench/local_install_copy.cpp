@@ -7,6 +7,7 @@
 // it behind a drive letter). Prints files/s and MB/s of both per round, the
 // medians and the median of the speed ratios. Nothing is asserted.
 // Usage: bench_local_install_copy.exe <installation folder> [rounds]
+#include "bench_clock.h"
 #include "framework/app.h"
 #include "framework/strings.h"
 #include "launcher/orvo_dlg.h"
@@ -34,12 +35,7 @@ struct Volume {
     double megabytes = 0;
 };
 
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+double NowSeconds() { return bench::NowMs() / 1000.0; }
 
 bool WriteBytes(const std::string& path, DWORD size, unsigned& seed) {
     std::vector<unsigned> words(size / sizeof(unsigned) + 1);
@@ -108,12 +104,12 @@ double RunXcopy(const std::string& source, const std::string& destination) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    double start = Now();
+    double start = NowSeconds();
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
                         &startup, &process))
         return -1;
     WaitForSingleObject(process.hProcess, INFINITE);
-    double seconds = Now() - start;
+    double seconds = NowSeconds() - start;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return seconds;
@@ -134,10 +130,10 @@ protected:
         CenterWindow();
         ShowWindow(m_hWnd, SW_SHOWNORMAL);
         UpdateWindow(m_hWnd);
-        double start = Now();
+        double start = NowSeconds();
         LocalCopy copy(*this, installFolder_, programFolder_);
         copied = copy.Run();
-        seconds = Now() - start;
+        seconds = NowSeconds() - start;
         EndDialog(IDOK);
         return FALSE;
     }
@@ -145,12 +141,6 @@ protected:
 private:
     std::string installFolder_, programFolder_;
 };
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    size_t n = values.size();
-    return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
-}
 
 } // namespace
 
@@ -200,11 +190,11 @@ int main(int argc, char** argv) {
                     round, xcopySeconds, xcopyRates.back(), xcopyFiles.back(), window.seconds, copyRates.back(),
                     copyFiles.back(), ratios.back());
     }
-    std::printf("medians: xcopy %.1f MB/s, %.0f files/s; local copy %.1f MB/s, %.0f files/s\n", Median(xcopyRates),
-                Median(xcopyFiles), Median(copyRates), Median(copyFiles));
+    std::printf("medians: xcopy %.1f MB/s, %.0f files/s; local copy %.1f MB/s, %.0f files/s\n", bench::Median(xcopyRates),
+                bench::Median(xcopyFiles), bench::Median(copyRates), bench::Median(copyFiles));
     std::printf("local copy speed / xcopy speed (median of rounds): %.2f (the local copy includes the launcher "
                 "window's 250 ms status pause)\n",
-                Median(ratios));
+                bench::Median(ratios));
     DeleteTree(xcopyTarget);
     DeleteTree(program);
     return 0;

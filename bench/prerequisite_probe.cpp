@@ -5,6 +5,7 @@
 // in the same run. Prints medians and their ratio; asserts nothing. The
 // script bench/prerequisite_probe.sh prepares what must be present.
 //   bench_prerequisite_probe <product code> [rounds]
+#include "bench_clock.h"
 #include "components/database_engine.h"
 #include "components/odbc_installer.h"
 #include "components/pellmore_components.h"
@@ -20,22 +21,6 @@
 #include <vector>
 
 namespace {
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 bool PlatformCalls(const char* productCode) {
     bool ok = MsiQueryProductStateA(productCode) == INSTALLSTATE_DEFAULT;
@@ -83,17 +68,17 @@ int main(int argc, char** argv) {
 
     std::vector<double> components, calls;
     for (int round = 0; round < rounds; ++round) {
-        double start = Now();
+        double start = bench::NowMs();
         runtime.IsInstalled();
         engine.IsInstalled();
         vendor.IsInstalled();
-        double middle = Now();
+        double middle = bench::NowMs();
         PlatformCalls(productCode);
-        double end = Now();
+        double end = bench::NowMs();
         components.push_back(middle - start);
         calls.push_back(end - middle);
     }
-    double c = Median(components), p = Median(calls);
+    double c = bench::Median(components), p = bench::Median(calls);
     std::printf("prerequisite probe (%d rounds, medians): the three IsInstalled %.2f ms, their platform calls %.2f ms\n",
                 rounds, c, p);
     std::printf("ratio components / platform calls: %.2f (the status line pauses 250 ms per step)\n", p > 0 ? c / p : 0);

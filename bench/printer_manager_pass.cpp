@@ -5,6 +5,7 @@
 // asserts nothing. Run from a launcher folder holding Installs\NovaPDF
 // (bench/printer_manager_pass.sh prepares one).
 //   bench_printer_manager_pass [rounds]
+#include "bench_clock.h"
 #include "components/msi_package.h"
 #include "printers/novapdf_files.h"
 #include "printers/printer_manager.h"
@@ -16,26 +17,6 @@
 #include <cstdlib>
 #include <vector>
 
-namespace {
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     MsiPackage probe;
@@ -45,20 +26,20 @@ int main(int argc, char** argv) {
     }
     std::vector<double> passes, loads;
     for (int round = 0; round < rounds; ++round) {
-        double start = Now();
+        double start = bench::NowMs();
         {
             printers::ManagerPass pass(nullptr);
             printers::ManagerFacts facts = pass.Examine();
             (void)printers::DecideManagerActions(facts);
         }
-        double middle = Now();
+        double middle = bench::NowMs();
         MsiPackage package;
         package.Load(novapdf::OemPackagePath());
-        double end = Now();
+        double end = bench::NowMs();
         passes.push_back(middle - start);
         loads.push_back(end - middle);
     }
-    double p = Median(passes), l = Median(loads);
+    double p = bench::Median(passes), l = bench::Median(loads);
     std::printf("printer manager pass (%d rounds, medians): one pass %.2f ms, one package load %.2f ms\n", rounds, p, l);
     std::printf("ratio pass / package load: %.2f\n", l > 0 ? p / l : 0);
     return 0;

@@ -13,9 +13,6 @@ install="$ORVO_WORK/Pellmore"
 mkdir -p "$install"
 orvo_printer_packages "$install"
 orvo_printer "Pellmore Orvo Virtual Printer" driver_amyuni_3000
-for package in "novaPDF8PrinterDriver($ORVO_PACKAGE_ARCH).msi" "novaPDF8OEM($ORVO_PACKAGE_ARCH).msi"; do
-  orvo_run "$ORVO_WORK/install.log" msiexec /i "$(orvo_winpath "$install/Installs/NovaPDF/$package")" /qn ||
-    orvo_fail "$package was not installed: $(cat "$ORVO_WORK/install.log")"
-done
+orvo_install_printer_products "$install"
 cd "$install"
 "$ORVO_WINE" "$ORVO_BUILD_DIR/bench/bench_printer_manager_pass.exe" "$rounds" 2>&1 </dev/null | tr -d '\r'

@@ -3,6 +3,7 @@
 // in the same folder (the least any exclusive update costs), in one process.
 // With "count <file> <n>" it counts n times and prints "<ms> <most attempts>
 // <counted>", for bench/usage_counter.sh to run 8 such processes at once.
+#include "bench_clock.h"
 #include "launcher/usage_counter.h"
 
 #include <windows.h>
@@ -12,13 +13,6 @@
 #include <string>
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 SYSTEMTIME Today() {
     SYSTEMTIME today;
@@ -38,9 +32,9 @@ void PlainUpdate(const std::string& path) {
 }
 
 double MsPerCall(int calls, void (*body)(const std::string&), const std::string& path) {
-    double start = Now();
+    double start = bench::NowMs();
     for (int i = 0; i < calls; ++i) body(path);
-    return (Now() - start) / calls;
+    return (bench::NowMs() - start) / calls;
 }
 
 } // namespace
@@ -48,13 +42,13 @@ double MsPerCall(int calls, void (*body)(const std::string&), const std::string&
 int main(int argc, char** argv) {
     if (argc >= 4 && std::string(argv[1]) == "count") {
         int n = std::atoi(argv[3]), most = 0, counted = 0;
-        double start = Now();
+        double start = bench::NowMs();
         for (int i = 0; i < n; ++i) {
             int attempts = 0;
             if (CountUsageInFile(argv[2], "Launched", Today(), &attempts)) ++counted;
             if (attempts > most) most = attempts;
         }
-        std::printf("%.1f %d %d\n", Now() - start, most, counted);
+        std::printf("%.1f %d %d\n", bench::NowMs() - start, most, counted);
         return 0;
     }
     if (argc < 2) {

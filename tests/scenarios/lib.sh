@@ -638,8 +638,8 @@ orvo_failing_printer() {
 orvo_install_printer_products() {
   local package
   for package in "novaPDF8PrinterDriver($ORVO_PACKAGE_ARCH).msi" "novaPDF8OEM($ORVO_PACKAGE_ARCH).msi"; do
-    "$ORVO_WINE" msiexec /i "$(orvo_winpath "$1/Installs/NovaPDF/$package")" /qn >/dev/null 2>&1 </dev/null ||
-      orvo_fail "could not install $package"
+    orvo_run "$ORVO_WORK/install.log" msiexec /i "$(orvo_winpath "$1/Installs/NovaPDF/$package")" /qn ||
+      orvo_fail "$package was not installed: $(cat "$ORVO_WORK/install.log")"
   done
 }
 

@@ -53,6 +53,8 @@ TEST(MsiPropertyReader, ReadsEveryPropertyAndNamesThePackageInItsErrors) {
 }
 
 TEST(MsiPackageLoad, LoadsOnceUntilReset) {
+    // The prefix is shared: a run stopped half-way may have left the product.
+    InstalledPackage::RemoveProduct(codes::kVendorUnit);
     MsiPackage package;
     EXPECT_FALSE(package.Load(PackagePath("without_property")));
     std::string firstError = package.error;
