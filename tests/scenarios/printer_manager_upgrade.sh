@@ -30,6 +30,23 @@ close_manager() {
   orvo_wait_exit "$ORVO_PID" 20 || orvo_fail "the launcher did not end after Close"
 }
 installed() { [[ $(orvo_msi_state "$1") == "state=5 "* ]]; }
+# legacy_printer STAND_IN: the current printer's name on a novaPDF 7 driver,
+# its uninstaller in the relay program's folder.
+legacy_printer() {
+  orvo_printer "$ORVO_CURRENT_PRINTER" "$1"
+  mkdir -p "$relay_folder"
+  cp "$ORVO_STUB_DIR/stub_unins000.exe" "$relay_folder/unins000.exe"
+}
+# upgrade_over WHAT: a manager offering Upgrade and Uninstall, the upgrade
+# chosen and reported as done; the record holds what it ran.
+upgrade_over() {
+  manager
+  links=$(orvo_printer_links)
+  [ "$links" = "1026 1029 " ] || orvo_fail "offered over $1: $links"
+  : >"$ORVO_STUB_RECORD_UNIX"
+  text=$(orvo_printer_action 1029)
+  grep -qF "Pellmore Virtual Printer Upgrade." <<<"$text" || orvo_fail "upgrade over $1: $text"
+}
 
 # The first generation beside the current printer.
 orvo_install_printer_products "$install"
@@ -62,9 +79,7 @@ close_manager
 orvo_remove_printer_products
 
 # The novaPDF 7.9 printer with its uninstaller and profiles.
-orvo_printer "$ORVO_CURRENT_PRINTER" driver_novapdf_7_9
-mkdir -p "$relay_folder"
-cp "$ORVO_STUB_DIR/stub_unins000.exe" "$relay_folder/unins000.exe"
+legacy_printer driver_novapdf_7_9
 profiles=()
 for folder in "$WINEPREFIX/drive_c/windows/system32/spool/drivers/"{w32x86,x64}/3; do
   [ -d "$folder" ] && profiles+=("$folder/$ORVO_CURRENT_PRINTER.nvp")
@@ -78,12 +93,7 @@ for profile in "${profiles[@]}"; do
   printf 'profile' >"$profile"
   orvo_on_exit "rm -f '$profile'"
 done
-manager
-links=$(orvo_printer_links)
-[ "$links" = "1026 1029 " ] || orvo_fail "offered over novaPDF 7.9: $links"
-: >"$ORVO_STUB_RECORD_UNIX"
-text=$(orvo_printer_action 1029)
-grep -qF "Pellmore Virtual Printer Upgrade." <<<"$text" || orvo_fail "upgrade over 7.9: $text"
+upgrade_over "novaPDF 7.9"
 line=$(grep -F "unins000.exe" "$ORVO_STUB_RECORD_UNIX" | tr -d '\r')
 [[ "$line" == *" /VERYSILENT /NORESTART /RESTARTEXITCODE=46" ]] || orvo_fail "uninstaller: $line"
 for profile in "${profiles[@]}"; do
@@ -108,15 +118,8 @@ close_manager
 
 # A 7.5 printer fails the installed test, but the newer package still
 # offers the upgrade: installed over it, no uninstaller runs.
-orvo_printer "$ORVO_CURRENT_PRINTER" driver_novapdf_7_5
-mkdir -p "$relay_folder"
-cp "$ORVO_STUB_DIR/stub_unins000.exe" "$relay_folder/unins000.exe"
-manager
-links=$(orvo_printer_links)
-[ "$links" = "1026 1029 " ] || orvo_fail "offered over novaPDF 7.5: $links"
-: >"$ORVO_STUB_RECORD_UNIX"
-text=$(orvo_printer_action 1029)
-grep -qF "Pellmore Virtual Printer Upgrade." <<<"$text" || orvo_fail "upgrade over 7.5: $text"
+legacy_printer driver_novapdf_7_5
+upgrade_over "novaPDF 7.5"
 grep -qF "unins000.exe" "$ORVO_STUB_RECORD_UNIX" && orvo_fail "the uninstaller ran over 7.5"
 installed "$(orvo_printer_oem_code)" || orvo_fail "OEM product not installed over 7.5"
 close_manager
