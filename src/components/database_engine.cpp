@@ -15,7 +15,6 @@ namespace {
 const char kDriverName[] = "Microsoft Access Driver";
 const char kDriverExtension[] = "accdb";
 const char kInstaller[] = "Installs\\WindowsInstaller\\AccessDatabaseEngine.exe";
-const char kInstallerFolder[] = "Installs\\WindowsInstaller";
 const char kSwitches[] = "/quiet /passive";
 
 } // namespace
@@ -34,7 +33,7 @@ bool OrvoComponent_ODBCDriver::IsInstalled() {
 }
 
 bool OrvoComponent_ODBCDriver::Install(InstallHost& host) {
-    if (!EnsureInstallerPresent(*this, host, kInstaller, kInstallerFolder, downloadUrl_)) return false;
+    if (!EnsureInstallerPresent(*this, host, kInstaller, downloadUrl_)) return false;
     // The driver list decides; the engine's "restart required" still
     // brings the restart offer at the end of the run.
     if (RunInstaller(host.GetOwnerWindow(), kInstaller, kSwitches) == ERROR_SUCCESS_REBOOT_REQUIRED)

@@ -4,9 +4,11 @@
 #include "components/installer_fetch.h"
 #include "components/os_version.h"
 #include "framework/handles.h"
+#include "framework/registry.h"
 #include "framework/strings.h"
 #include "launcher/installer_runner.h"
 #include "localinstall/file_tree.h"
+#include "utils/version_compare.h"
 
 const char kDotNetDownloadUrl[] =
     "https://download.visualstudio.microsoft.com/download/pr/2d6bb6b2-226a-4baa-bdec-798822606ff1/"
@@ -18,7 +20,6 @@ const char kSetupKey[] = "Software\\Microsoft\\NET Framework Setup\\NDP\\v4\\Ful
 // "Release" above this is 4.8 or later.
 const DWORD kRelease48 = 528039;
 const char kInstaller[] = "Installs\\DotNet\\dotnetfx48.exe";
-const char kInstallerFolder[] = "Installs\\DotNet";
 const char kInstallingName[] = "Microsoft .NET Framework v4.8";
 const char kSilentSwitches[] = "/norestart /q";
 const char kInteractiveSwitches[] = "/norestart /passive /showrmui";
@@ -40,13 +41,7 @@ SetupKey ReadSetupKey() {
     result.releaseRead = RegQueryValueExA(key.Get(), "Release", nullptr, &type, reinterpret_cast<BYTE*>(&result.release),
                                           &size) == ERROR_SUCCESS &&
                          type == REG_DWORD;
-    char text[MAX_PATH + 1] = "";
-    size = MAX_PATH;
-    if (RegQueryValueExA(key.Get(), "Version", nullptr, &type, reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ)) {
-        result.versionRead = true;
-        result.version = text;
-    }
+    result.versionRead = fw::QueryStringValue(key.Get(), "Version", result.version);
     return result;
 }
 
@@ -78,15 +73,8 @@ std::string DotNetExitCodeReason(DWORD exitCode) {
 }
 
 std::string DotNetVersionText(const std::string& version) {
-    long parts[4] = {0, 0, 0, 0};
-    size_t start = 0;
-    for (int i = 0; i < 4 && start <= version.size(); ++i) {
-        size_t dot = version.find('.', start);
-        parts[i] = fw::Atoi(version.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
-        if (dot == std::string::npos) break;
-        start = dot + 1;
-    }
-    return fw::Format("%ld.%ld.%ld.%ld", parts[0], parts[1], parts[2], parts[3]);
+    VersionParts parts = ParseVersion(version);
+    return fw::Format("%u.%u.%u.%u", parts[0], parts[1], parts[2], parts[3]);
 }
 
 OrvoComponent_DotNetFramework::OrvoComponent_DotNetFramework(std::string downloadUrl)
@@ -112,7 +100,7 @@ bool OrvoComponent_DotNetFramework::Install(InstallHost& host) {
     // and its source are the same either way.
     if (!Is48OrLater(ReadSetupKey())) displayName = kInstallingName;
 
-    if (!EnsureInstallerPresent(*this, host, kInstaller, kInstallerFolder, downloadUrl_)) return false;
+    if (!EnsureInstallerPresent(*this, host, kInstaller, downloadUrl_)) return false;
 
     DWORD exitCode =
         RunInstaller(host.GetOwnerWindow(), kInstaller, host.IsSilent() ? kSilentSwitches : kInteractiveSwitches);

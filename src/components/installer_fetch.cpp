@@ -6,10 +6,10 @@
 
 #include <windows.h>
 
-bool EnsureInstallerPresent(OrvoComponent& component, InstallHost& host, const char* installer, const char* folder,
+bool EnsureInstallerPresent(OrvoComponent& component, InstallHost& host, const char* installer,
                             const std::string& url) {
     if (GetFileAttributesA(installer) != INVALID_FILE_ATTRIBUTES) return true;
-    CreateFolderChain(folder);
+    CreateFolderChain(ParentFolder(installer));
     std::string error;
     if (host.DownloadFile(component.displayName, url, installer, error)) return true;
     component.AddMessage(error);

@@ -10,5 +10,5 @@ class OrvoComponent;
 // True when installer (relative to the launcher folder) is there or has
 // been downloaded from url; otherwise the download's error is the
 // component's message.
-bool EnsureInstallerPresent(OrvoComponent& component, InstallHost& host, const char* installer, const char* folder,
+bool EnsureInstallerPresent(OrvoComponent& component, InstallHost& host, const char* installer,
                             const std::string& url);

@@ -10,11 +10,9 @@
 #include <string>
 
 class InstallHost;
-class OrvoComponent;
 
 // The log file "<title>.log" and what the handler reports to.
 struct MsiMessageContext {
-    OrvoComponent* component = nullptr;
     InstallHost* host = nullptr; // null: plain message boxes
     fw::Handle log;
 };

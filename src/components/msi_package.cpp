@@ -93,7 +93,6 @@ bool MsiPackage::Install(OrvoComponent* component, InstallHost* host, std::strin
     std::string commandLine = fw::Format("ProductCode=%s ", productCode.c_str());
 
     MsiMessageContext context;
-    context.component = component;
     context.host = host;
     std::string tempFolder;
     GetProductTempFolder(tempFolder);

@@ -1,6 +1,7 @@
 #include "components/msi_product_version.h"
 
 #include "framework/handles.h"
+#include "framework/registry.h"
 #include "framework/strings.h"
 
 #include <windows.h>
@@ -44,17 +45,9 @@ bool EnumRelatedProducts(const std::string& upgradeCode, std::vector<std::string
 
 bool ReadRegistryVersion(const std::string& key, const std::string& subKey, const std::string& valueName,
                          std::string& version) {
-    fw::RegKey handle;
-    std::string path = key + "\\" + subKey;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, handle.Out()) != ERROR_SUCCESS) return false;
-    char buffer[MAX_PATH + 1] = "";
-    DWORD size = MAX_PATH;
-    DWORD type = 0;
-    if (RegQueryValueExA(handle.Get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
-            ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return false;
-    std::string text = fw::Trim(buffer);
+    std::string text;
+    if (!fw::ReadStringValue(HKEY_LOCAL_MACHINE, key + "\\" + subKey, valueName.c_str(), text)) return false;
+    text = fw::Trim(text);
     if (text.empty()) return false;
     version = text;
     return true;

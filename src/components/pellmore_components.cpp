@@ -7,6 +7,7 @@
 #include "components/msi_product_version.h"
 #include "components/msi_ui_scope.h"
 #include "framework/handles.h"
+#include "framework/registry.h"
 #include "framework/strings.h"
 #include "localinstall/file_tree.h"
 #include "utils/file_version_info.h"
@@ -44,17 +45,9 @@ bool GetWebFillerVersion(const std::string& path, std::string& version) {
 }
 
 std::string ReadWebFillerRegistration() {
-    fw::RegKey key;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kWebFillerServer, 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, key.Out()) !=
-        ERROR_SUCCESS)
-        return std::string();
-    char buffer[MAX_PATH + 1] = "";
-    DWORD size = MAX_PATH;
-    DWORD type = 0;
-    if (RegQueryValueExA(key.Get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return std::string();
-    return buffer;
+    std::string path;
+    fw::ReadStringValue(HKEY_CLASSES_ROOT, kWebFillerServer, nullptr, path, KEY_WOW64_32KEY);
+    return path;
 }
 
 bool OrvoComponent_PellmoreComponents::IsInstalled() {

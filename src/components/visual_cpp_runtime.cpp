@@ -4,6 +4,7 @@
 #include "components/installer_fetch.h"
 #include "components/msi_product_version.h"
 #include "framework/handles.h"
+#include "framework/registry.h"
 #include "framework/strings.h"
 #include "launcher/installer_runner.h"
 #include "localinstall/file_tree.h"
@@ -25,7 +26,6 @@ const char kCodeC[] = "{ce085a78-074e-4823-8dc1-8a721b94b76d}";
 const char kCodeD[] = "{13A4EE12-23EA-3371-91EE-EFB36DDFFF3E}";
 const char kCodeE[] = "{F8CFEB22-A2E7-3971-9EDA-4B11EDEFC185}";
 const char kInstaller[] = "Installs\\MFC\\vcredist_x86_v14.exe";
-const char kInstallerFolder[] = "Installs\\MFC";
 const char kSwitches[] = "/quiet /norestart";
 
 } // namespace
@@ -34,16 +34,9 @@ OrvoComponent_MFC::OrvoComponent_MFC(std::string downloadUrl) : downloadUrl_(std
 
 bool OrvoComponent_MFC::HasRuntimeVersion(int major, bool use32BitView) {
     std::string path = fw::Format(use32BitView ? kRuntimeKey32 : kRuntimeKey, major);
-    fw::RegKey key;
-    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, path.c_str(), key.Out()) != ERROR_SUCCESS) return false;
-    char buffer[MAX_PATH + 1] = "";
-    DWORD size = MAX_PATH;
-    DWORD type = 0;
-    if (RegQueryValueExA(key.Get(), "Version", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
-            ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return false;
-    installedVersion = fw::Trim(fw::ToUpper(buffer), "V");
+    std::string text;
+    if (!fw::ReadStringValue(HKEY_LOCAL_MACHINE, path, "Version", text)) return false;
+    installedVersion = fw::Trim(fw::ToUpper(text), "V");
     return CompareLeadingDecimal(installedVersion, requiredVersion) >= 0;
 }
 
@@ -54,14 +47,7 @@ bool OrvoComponent_MFC::FoundByDependencyKey() {
     char name[MAX_PATH + 1] = "";
     if (RegEnumKeyA(key.Get(), 0, name, sizeof(name)) != ERROR_SUCCESS) return false;
     std::string code = fw::Trim(name, " ");
-    if (code.empty()) return false;
-    std::string version;
-    if (!GetProductVersion(code, version)) {
-        installedVersion.clear();
-        return false;
-    }
-    installedVersion = version;
-    return CompareLeadingDecimal(installedVersion, requiredVersion) >= 0;
+    return !code.empty() && FoundAtLeast(code.c_str());
 }
 
 bool OrvoComponent_MFC::FoundAtLeast(const char* code) {
@@ -97,7 +83,7 @@ bool OrvoComponent_MFC::IsInstalled() {
 }
 
 bool OrvoComponent_MFC::Install(InstallHost& host) {
-    if (!EnsureInstallerPresent(*this, host, kInstaller, kInstallerFolder, downloadUrl_)) return false;
+    if (!EnsureInstallerPresent(*this, host, kInstaller, downloadUrl_)) return false;
     DWORD exitCode = RunInstaller(host.GetOwnerWindow(), kInstaller, kSwitches);
     if (exitCode == ERROR_SUCCESS_REBOOT_REQUIRED) {
         restartRequired = true;

@@ -123,18 +123,32 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
     return TRUE;
 }
 
-void CDialog::CenterWindow() {
-    RECT self, area;
-    ::GetWindowRect(m_hWnd, &self);
-    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-    if (owner && ::IsWindowVisible(owner))
-        ::GetWindowRect(owner, &area);
-    else
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+namespace {
+
+void CentreIn(HWND window, const RECT& area) {
+    RECT self;
+    ::GetWindowRect(window, &self);
     int width = self.right - self.left, height = self.bottom - self.top;
     int x = area.left + ((area.right - area.left) - width) / 2;
     int y = area.top + ((area.bottom - area.top) - height) / 2;
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+void CentreInWorkArea(HWND window) {
+    RECT area;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    CentreIn(window, area);
+}
+
+void CDialog::CenterWindow() {
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    RECT area;
+    if (owner && ::IsWindowVisible(owner) && ::GetWindowRect(owner, &area))
+        CentreIn(m_hWnd, area);
+    else
+        CentreInWorkArea(m_hWnd);
 }
 
 BOOL CDialog::OnInitDialog() {
@@ -228,10 +242,13 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     return FALSE;
 }
 
-bool PumpWaitingMessages() {
+bool PumpWaitingMessages(int* quitCode) {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) return false;
+        if (msg.message == WM_QUIT) {
+            if (quitCode) *quitCode = static_cast<int>(msg.wParam);
+            return false;
+        }
         if (PreTranslateDialogMessage(&msg)) continue;
         HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
         char className[16] = {};

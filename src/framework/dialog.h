@@ -88,11 +88,16 @@ private:
     UINT templateId_;
 };
 
+// Centres a window on the screen's work area, without resizing or
+// activating it.
+void CentreInWorkArea(HWND window);
+
 // Offers the message to the PreTranslateMessage of the dialog of ours it is
 // meant for; true when that dialog consumed it.
 bool PreTranslateDialogMessage(MSG* msg);
 
 // Removes and dispatches every waiting message of the calling thread without
 // waiting, with pre-translation and dialog keyboard handling. Returns false
-// when WM_QUIT was among them (it is not dispatched and stops the pumping).
-bool PumpWaitingMessages();
+// when WM_QUIT was among them (it is not dispatched and stops the pumping;
+// its exit code goes to quitCode when given).
+bool PumpWaitingMessages(int* quitCode = nullptr);

@@ -1,5 +1,7 @@
 #include "framework/prompter.h"
 
+#include "framework/replaceable.h"
+
 namespace fw {
 
 const char* const kApplicationTitle = "Pellmore Orvo";
@@ -8,30 +10,19 @@ namespace {
 
 class MessageBoxPrompter : public Prompter {
 public:
-    int Ask(const std::string& text, UINT type) override {
-        return MessageBoxA(GetActiveWindow(), text.c_str(), kApplicationTitle, type);
-    }
+    int Ask(const std::string& text, UINT type) override { return AskWithCaption(text, type, kApplicationTitle); }
     int AskWithCaption(const std::string& text, UINT type, const std::string& caption) override {
         return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), type);
     }
 };
 
-MessageBoxPrompter& DefaultPrompter() {
-    static MessageBoxPrompter instance;
-    return instance;
-}
-
-Prompter* g_current = nullptr;
+Replaceable<Prompter, MessageBoxPrompter> g_prompter;
 
 } // namespace
 
-Prompter& GetPrompter() { return g_current ? *g_current : DefaultPrompter(); }
+Prompter& GetPrompter() { return g_prompter.Get(); }
 
-Prompter* SetPrompter(Prompter* prompter) {
-    Prompter* previous = g_current;
-    g_current = prompter;
-    return previous;
-}
+Prompter* SetPrompter(Prompter* prompter) { return g_prompter.Set(prompter); }
 
 } // namespace fw
 

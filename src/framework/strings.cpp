@@ -75,4 +75,11 @@ std::string Truncate(const std::string& text, size_t maxChars) {
     return text.size() > maxChars ? text.substr(0, maxChars) : text;
 }
 
+std::string ReplaceAll(std::string text, const std::string& what, const std::string& with) {
+    if (what.empty()) return text;
+    for (size_t at = 0; (at = text.find(what, at)) != std::string::npos; at += with.size())
+        text.replace(at, what.size(), with);
+    return text;
+}
+
 } // namespace fw

@@ -38,4 +38,8 @@ int Atoi(const std::string& text);
 // Cuts text to at most maxChars characters (fixed-buffer semantics).
 std::string Truncate(const std::string& text, size_t maxChars);
 
+// Every occurrence of what (not empty) replaced by with, left to right; the
+// replacement itself is never searched again.
+std::string ReplaceAll(std::string text, const std::string& what, const std::string& with);
+
 } // namespace fw

@@ -2,6 +2,7 @@
 
 #include "framework/handles.h"
 #include "framework/strings.h"
+#include "localinstall/file_tree.h"
 #include "utils/temp_files.h"
 
 #include <windows.h>
@@ -59,12 +60,6 @@ long ContentLength(HINTERNET request) {
     DWORD size = sizeof(text);
     if (!HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr)) return 0;
     return fw::Atoi(text);
-}
-
-std::string AbsolutePath(const std::string& path) {
-    char full[MAX_PATH + 1] = "";
-    DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-    return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
 }
 
 // The downloaded file, removed when this goes out of scope.
@@ -182,7 +177,6 @@ bool DownloadToFile(DownloadProgress& progress, const std::string& displayName, 
                     const std::string& target, std::string& error) {
     progress.SetMarquee(false);
     progress.SetStatus(fw::Format("Downloading %s...", displayName.c_str()));
-    EnsureTempFolder();
     if (url.find('/') == std::string::npos) {
         error = "Invalid URL";
         return false;
@@ -194,7 +188,8 @@ bool DownloadToFile(DownloadProgress& progress, const std::string& displayName, 
     progress.ShowBar(true);
     if (!fetched) return false;
 
-    std::string absolute = AbsolutePath(target);
+    std::string absolute = target;
+    MakeFullPath(absolute);
     StoreUnderTarget(file.Path(), absolute);
     if (GetFileAttributesA(absolute.c_str()) == INVALID_FILE_ATTRIBUTES) {
         error = fw::Format("Unable to find download file '%s'.", absolute.c_str());

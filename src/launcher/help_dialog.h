@@ -22,10 +22,6 @@ public:
     // The shell's answer is not examined.
     bool ShowHelp();
 
-    // While another modal window of ours runs above this one.
-    void BeginModalState() { ::EnableWindow(m_hWnd, FALSE); }
-    void EndModalState() { ::EnableWindow(m_hWnd, TRUE); }
-
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:

@@ -28,6 +28,23 @@ bool AskWithDialog(std::string& path) {
 
 InstallPathQuestion g_askInstallPath = &AskWithDialog;
 
+// "sDir_InstallPath" as the local copy recorded it, without the rules that
+// setting 7006 applies.
+std::string RecordedInstallFolder() {
+    std::string file = GetProgramFolder();
+    AppendPath(file, "install.ini");
+    std::string folder;
+    CacheGetProfileString("Settings", "sDir_InstallPath", "", folder, file.c_str());
+    return folder;
+}
+
+std::string JoinPath(std::string folder, const std::string& name) {
+    AppendPath(folder, name);
+    return folder;
+}
+
+} // namespace
+
 std::string LauncherFolder() {
     if (COrvoApp* app = GetOrvoApp()) return app->GetLauncherFolder();
     return GetModuleFolder();
@@ -39,28 +56,11 @@ std::string InstallFolderSetting() {
     return folder;
 }
 
-// "sDir_InstallPath" as the local copy recorded it, without the rules that
-// setting 7006 applies.
-std::string RecordedInstallFolder() {
-    std::string file = GetProgramFolder();
-    AppendPath(file, "install.ini");
-    std::string folder;
-    CacheGetProfileString("Settings", "sDir_InstallPath", "", folder, file.c_str());
-    return folder;
-}
-
-std::string OwnFileName() {
+bool IsRunningUnderMainProgramName() {
     char module[MAX_PATH + 1] = {};
     GetModuleFileNameA(nullptr, module, MAX_PATH);
-    return FileNamePart(module);
+    return fw::EqualsNoCase(FileNamePart(module), companions::kMainProgramName);
 }
-
-std::string JoinPath(std::string folder, const std::string& name) {
-    AppendPath(folder, name);
-    return folder;
-}
-
-} // namespace
 
 InstallPathQuestion SetInstallPathQuestion(InstallPathQuestion question) {
     InstallPathQuestion previous = g_askInstallPath;
@@ -143,7 +143,7 @@ bool IsAnotherLauncherRunning() { return ActivateRunningLauncher(companions::kLa
 
 bool HandOverToRunningCopy() {
     if (!IsRunningFromLocalCopy()) return ActivateRunningLauncher(companions::kMainProgramName, GetProgramFolder());
-    if (fw::EqualsNoCase(OwnFileName(), companions::kMainProgramName)) {
+    if (IsRunningUnderMainProgramName()) {
         RelaunchFromTempCopy(std::string());
         return true;
     }

@@ -11,6 +11,12 @@
 bool IsLocalCopyInUse();
 // The launcher runs from the local program folder.
 bool IsRunningFromLocalCopy();
+// The folder the launcher runs from.
+std::string LauncherFolder();
+// The installation folder as the settings name it ("sDir_InstallPath").
+std::string InstallFolderSetting();
+// This copy of the launcher carries the main program's file name.
+bool IsRunningUnderMainProgramName();
 
 // The installation folder for this run; may hand over to a launcher already
 // running from the local copy under the main program's name.

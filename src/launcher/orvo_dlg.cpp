@@ -80,12 +80,6 @@ bool IsCheckerProcess() {
     return IsCheckerMode(module, GetArguments());
 }
 
-std::string InstallFolderSetting() {
-    std::string folder;
-    GetSettingString(kSettingInstallPath, folder);
-    return folder;
-}
-
 } // namespace
 
 COrvoDlg::COrvoDlg(int excludeOptional, HWND parent)
@@ -228,20 +222,11 @@ void COrvoDlg::SetStatus(const std::string& text) {
 }
 
 void COrvoDlg::PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            // Whoever waits next (an installer, the modal loop) must see it too.
-            closing_ = true;
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        if (PreTranslateDialogMessage(&msg)) continue;
-        if (!m_hWnd || !IsDialogMessageA(m_hWnd, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
+    int quitCode = 0;
+    if (PumpWaitingMessages(&quitCode)) return;
+    // Whoever waits next (an installer, the modal loop) must see it too.
+    closing_ = true;
+    PostQuitMessage(quitCode);
 }
 
 bool COrvoDlg::IsSilent() {

@@ -19,28 +19,15 @@ const int kContinueWorking = 1026;
 const int kWaitForUpdate = 1027;
 const int kExit = IDCLOSE;
 
-std::string LauncherFolder() {
-    if (COrvoApp* app = GetOrvoApp()) return app->GetLauncherFolder();
-    return GetModuleFolder();
-}
-
-std::string OwnFileName() {
-    char module[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    return FileNamePart(module);
-}
-
 // In the order the checks must run: the search for a launcher running as
 // the main program brings it to the front, so it is made only when needed.
 UpdateInProgressFacts GatherFacts() {
     UpdateInProgressFacts facts;
     facts.localCopyInUse = IsLocalCopyInUse();
-    facts.runningUnderMainProgramName = fw::EqualsNoCase(OwnFileName(), companions::kMainProgramName);
+    facts.runningUnderMainProgramName = IsRunningUnderMainProgramName();
     if (facts.localCopyInUse && !facts.runningUnderMainProgramName)
         facts.launcherRunningInLocalCopy = ActivateRunningLauncher(companions::kMainProgramName, GetProgramFolder());
-    std::string installFolder;
-    GetSettingString(kSettingInstallPath, installFolder);
-    facts.launcherFolderIsInstallFolder = fw::EqualsNoCase(LauncherFolder(), installFolder);
+    facts.launcherFolderIsInstallFolder = fw::EqualsNoCase(LauncherFolder(), InstallFolderSetting());
     facts.restarted = GetArguments().bRestarted != 0;
     facts.mainProgramFolderIsLocal = fw::EqualsNoCase(GetMainProgramFolder(), GetProgramFolder());
     return facts;

@@ -161,8 +161,7 @@ bool LocalCopy::MoveOldCopyAside() {
 
 bool LocalCopy::CreateProgramFolder() {
     for (;;) {
-        std::string folder = program_;
-        if (CreateFolderTree(folder) && DirectoryExists(program_)) return true;
+        if (CreateFolderChain(program_)) return true;
         if (!AskRetry(fw::Format(kCreateFolderFailed, program_.c_str()))) return false;
     }
 }
@@ -196,8 +195,7 @@ void LocalCopy::CreateFolderOf(const std::string& destination) {
     if (createdFolders_.count(key)) return;
     // A failure shows in the copy that follows, which asks; a Retry then
     // tries the folder again.
-    CreateFolderTree(folder);
-    if (DirectoryExists(folder)) createdFolders_.insert(key);
+    if (CreateFolderChain(folder)) createdFolders_.insert(key);
 }
 
 bool LocalCopy::CopyEntry(const std::string& name, const std::string& destination,

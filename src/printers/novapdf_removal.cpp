@@ -27,12 +27,6 @@ const char kNoUninstaller[] =
 
 HWND OwnerOf(InstallHost* host) { return host ? host->GetOwnerWindow() : nullptr; }
 
-std::string WithLineBreaks(std::string text) {
-    const std::string br = "<br/>";
-    for (size_t at = 0; (at = text.find(br, at)) != std::string::npos; ++at) text.replace(at, br.size(), "\n");
-    return text;
-}
-
 // Its own log only when the launcher runs with debugging on.
 bool WantsUninstallLog() {
     CArguments& args = GetArguments();
@@ -41,7 +35,7 @@ bool WantsUninstallLog() {
 
 // The question is shown even while the launcher answers for itself.
 void ShowNoUninstaller(InstallHost* host) {
-    std::string text = WithLineBreaks(kNoUninstaller);
+    std::string text = fw::ReplaceAll(kNoUninstaller, "<br/>", "\n");
     if (!host) {
         AfxMessageBox(text, MB_OK);
         return;
@@ -84,7 +78,7 @@ bool OrvoComponent_VirtualPrinterNovaPDF::RemoveOlderPrinters(InstallHost* host,
     v1.Uninstall(owner);
     RemoveVirtualPrinterV2(owner);
     OrvoComponent_VirtualPrinterV3 v3;
-    if (v3.IsInstalled()) RunPrinterProgram(owner, printers::kV3Installer, "-u -s");
+    if (v3.IsInstalled()) RunPrinterProgram(owner, printers::kV3Installer, printers::kV3UninstallArguments);
     return RemoveLegacyPrinter(host, silent, restartAllowed);
 }
 

@@ -1,6 +1,7 @@
 #include "printers/preferred_printer.h"
 
 #include "framework/handles.h"
+#include "framework/registry.h"
 #include "framework/strings.h"
 #include "printers/printer_names.h"
 #include "printers/spooler.h"
@@ -11,24 +12,14 @@ namespace {
 
 const char kPellmoreKey[] = "Software\\Pellmore";
 const char kPreferredValue[] = "PreferredVPrinter";
-const DWORD kValueLimit = 260; // bytes
 // The product is a 32-bit program: the machine's software keys as it sees
 // them (the user's are the same in both views).
 REGSAM ViewOf(HKEY root) { return root == HKEY_LOCAL_MACHINE ? KEY_WOW64_32KEY : 0; }
 
 std::string ReadValue(HKEY root) {
-    fw::RegKey key;
-    if (RegOpenKeyExA(root, kPellmoreKey, 0, KEY_READ | ViewOf(root), key.Out()) != ERROR_SUCCESS) return std::string();
-    char buffer[kValueLimit + 1] = "";
-    DWORD size = kValueLimit;
-    DWORD type = 0;
-    if (RegQueryValueExA(key.Get(), kPreferredValue, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
-            ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return std::string();
-    // A value stored without its terminator ends where its bytes end.
-    buffer[size < kValueLimit ? size : kValueLimit] = '\0';
-    return buffer;
+    std::string name;
+    if (!fw::ReadStringValue(root, kPellmoreKey, kPreferredValue, name, ViewOf(root))) return std::string();
+    return name;
 }
 
 bool SetValue(HKEY key, const std::string& name) {

@@ -34,26 +34,9 @@ const char* StatusFormat(int action) {
     }
 }
 
-void ReplaceAll(std::string& text, const std::string& what, const std::string& with) {
-    for (size_t at = 0; (at = text.find(what, at)) != std::string::npos; at += with.size())
-        text.replace(at, what.size(), with);
-}
-
 // The component's HTML message as plain text for a message box.
-std::string PlainMessage(std::string message) {
-    ReplaceAll(message, "<b>", "");
-    ReplaceAll(message, "</b>", "");
-    ReplaceAll(message, "<br/>", "\n");
-    return message;
-}
-
-void CentreOnScreen(HWND window) {
-    RECT self, area;
-    GetWindowRect(window, &self);
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    int width = self.right - self.left, height = self.bottom - self.top;
-    SetWindowPos(window, nullptr, area.left + (area.right - area.left - width) / 2,
-                 area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+std::string PlainMessage(const std::string& message) {
+    return fw::ReplaceAll(fw::ReplaceAll(fw::ReplaceAll(message, "<b>", ""), "</b>", ""), "<br/>", "\n");
 }
 
 // Removal, then the launcher's installation. False when the old printer is
@@ -108,7 +91,7 @@ int RunPrinterAction(PrinterManagerHost& manager, int action) {
     HWND window = host.GetOwnerWindow();
     bool wasVisible = window && IsWindowVisible(window);
     if (window) {
-        CentreOnScreen(window);
+        CentreInWorkArea(window);
         ShowWindow(window, SW_SHOW);
     }
     host.SetMarquee(true);

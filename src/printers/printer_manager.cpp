@@ -57,7 +57,7 @@ std::vector<int> DecideManagerActions(const ManagerFacts& facts) {
     return actions;
 }
 
-ManagerPass::ManagerPass(HWND owner) : v2(MakeVirtualPrinterV2()), select(owner) {}
+ManagerPass::ManagerPass(HWND owner) : select(owner) {}
 
 bool DecideUpgrade(ManagerPass& pass) {
     std::string version;
@@ -65,7 +65,10 @@ bool DecideUpgrade(ManagerPass& pass) {
         pass.v3.IsInstalled())
         return true;
     OrvoComponent_VirtualPrinterNovaPDF& printer = pass.novaPdf;
-    if (printer.installedVersion.empty() || printer.requiredVersion.empty()) printer.IsInstalled();
+    // Only a test that never ran leaves the required version empty; an empty
+    // installed version after one means no printer, which a second test
+    // would find again.
+    if (printer.requiredVersion.empty()) printer.IsInstalled();
     return !printer.installedDriverVersion.empty() && !printer.oemPackage.productVersion.empty() &&
            CompareMajorMinor(printer.oemPackage.productVersion, printer.installedDriverVersion) > 0;
 }

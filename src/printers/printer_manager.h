@@ -58,8 +58,6 @@ struct ManagerPass {
     // Runs the installed test, then decides the upgrade flag.
     ManagerFacts Examine();
 
-    OrvoComponent_VirtualPrinter v1;
-    std::unique_ptr<OrvoComponent_VirtualPrinterV2> v2;
     OrvoComponent_VirtualPrinterV3 v3;
     OrvoComponent_VirtualPrinterNovaPDF novaPdf;
     CSelectVPrinter select;

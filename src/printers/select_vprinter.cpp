@@ -42,9 +42,9 @@ void CSelectVPrinter::DoDataExchange(CDataExchange* dx) {
 
 BOOL CSelectVPrinter::OnInitDialog() {
     HWND combo = GetDlgItem(kPrinterCombo);
+    // The list holds only Pellmore printers already.
     for (const std::string& name : m_printerNames)
-        if (IsPellmorePrinterName(name))
-            ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     m_sPrinter = ResolveDefaultPrinter(false);
     m_sOpeningSelection = m_sPrinter;
     CDialog::OnInitDialog();

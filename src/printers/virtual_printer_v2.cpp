@@ -21,8 +21,7 @@ bool OrvoComponent_VirtualPrinterV2::IsInstalled() { return CanOpenPrinter(print
 bool OrvoComponent_VirtualPrinterV2::Install(InstallHost&) { return false; }
 
 bool OrvoComponent_VirtualPrinterV2::Uninstall(HWND parent) {
-    if (!CanOpenPrinter(printers::kV2PrinterName)) return true;
-    RunPrinterProgram(parent, printers::kV2Installer, printers::kV2UninstallArguments);
+    RemoveVirtualPrinterV2(parent);
     return !CanOpenPrinter(printers::kV2PrinterName);
 }
 

@@ -15,7 +15,6 @@ public:
     static constexpr int kLaunched = 6;
 
     OrvoComponents& GetComponents() { return components_; }
-    unsigned GetObservedBits() const { return observedBits_; }
 
 protected:
     BOOL OnInitDialog() override;

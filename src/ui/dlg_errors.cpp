@@ -84,8 +84,9 @@ IDispatch* CDlgErrors::WaitForDocument() {
         // A quit request ends the wait and stays queued for the outer loop.
         MSG quit;
         if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) return nullptr;
-        if (!PumpWaitingMessages()) {
-            PostQuitMessage(0);
+        int quitCode = 0;
+        if (!PumpWaitingMessages(&quitCode)) {
+            PostQuitMessage(quitCode);
             return nullptr;
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);

@@ -26,7 +26,6 @@ public:
     bool CreateControl();
     // Deactivates and releases the control; the bound window stays.
     void DestroyControl();
-    bool HasControl() const { return object_ != nullptr; }
     // The control's own window, or null.
     HWND GetControlWindow() const;
 

@@ -1,6 +1,7 @@
 #include "ui/modeless_dialog.h"
 
 #include "framework/dialog_template.h"
+#include "framework/window_class.h"
 
 #include <commctrl.h>
 
@@ -28,18 +29,10 @@ DWORD Style(unsigned flags) {
 // ---------------------------------------------------------------- message window
 
 bool CModelessMessageWnd::Create(CModelessDialog* owner, HWND parent, const RECT& rect, HFONT font) {
-    static bool registered = false;
+    static const bool registered = fw::RegisterWindowClass(kMessageClass, &CModelessMessageWnd::WindowProc,
+                                                            reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1));
+    if (!registered) return false;
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = &CModelessMessageWnd::WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
-        wc.lpszClassName = kMessageClass;
-        registered = RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }
     owner_ = owner;
     font_ = font;
     m_hWnd = CreateWindowExA(0, kMessageClass, "", WS_CHILD | WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,

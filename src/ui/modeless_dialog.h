@@ -69,7 +69,6 @@ public:
 
     bool IsCancelled() const { return cancelled_; }
     bool IsShown() const { return shown_; }
-    DWORD GetShownTick() const { return shownTick_; }
     HWND GetProgressBar() const { return progress_.m_hWnd; }
     HWND GetCancelButton() const { return cancelButton_.m_hWnd; }
     HWND GetMessageWindow() const { return messageWnd_.m_hWnd; }

@@ -21,7 +21,6 @@ public:
     const std::vector<std::string>& Fields() const { return fields_; }
     std::vector<std::string>::const_iterator begin() const { return fields_.begin(); }
     std::vector<std::string>::const_iterator end() const { return fields_.end(); }
-    void RemoveAll() { fields_.clear(); }
 
     // Splits at this character; 0: the n-th field ends at the n-th character
     // of m_fieldDelimiters, and the rest of the line after the last of them

@@ -34,7 +34,6 @@ public:
     // Whether the decoded image carried an alpha channel.
     bool HasAlpha() const { return hasAlpha_; }
     bool IsPremultiplied() const { return premultiplied_; }
-    HBITMAP GetBitmap() const { return bitmap_; }
     // Top-down rows of GetWidth() pixels, 0xAARRGGBB each; null when empty.
     const uint32_t* GetBits() const { return bits_; }
     // 0xAARRGGBB of the pixel (as stored: premultiplied after a load); 0

@@ -15,7 +15,6 @@ public:
     CPLMemDC& operator=(const CPLMemDC&) = delete;
 
     // Where to draw, in the target's logical coordinates.
-    HDC GetSafeHdc() const { return dc_; }
     operator HDC() const { return dc_; }
     // False when drawing goes straight to the target (printing, or no memory
     // context could be made).

@@ -84,8 +84,6 @@ public:
     int GetVisualMode() const { return m_nVisualMode; }
     // The recorded state of a check-box push button (0 until toggled).
     int GetCheck(UINT id) const;
-    const std::vector<tagCTASKDIALOG_BUTTON>& GetButtons() const { return m_buttons; }
-    const std::vector<CTaskDialogButton*>& GetCommandLinks() const { return m_links; }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 

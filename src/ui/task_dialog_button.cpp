@@ -1,5 +1,6 @@
 #include "ui/task_dialog_button.h"
 
+#include "framework/window_class.h"
 #include "resource.h"
 #include "ui/icons.h"
 #include "ui/pl_mem_dc.h"
@@ -81,18 +82,9 @@ CTaskDialogButton::~CTaskDialogButton() {
 
 bool CTaskDialogButton::Create(HWND parent, const RECT& rect, DWORD windowStyle, int visualMode,
                                const ThemeApi* theme) {
+    static const bool registered = fw::RegisterWindowClass(kClassName, &CTaskDialogButton::WindowProc);
+    if (!registered) return false;
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = &CTaskDialogButton::WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        registered = RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-        if (!registered) return false;
-    }
     m_nVisualMode = visualMode;
     theme_ = theme;
     m_bHot = m_bPressed = tracking_ = false;
