@@ -652,7 +652,13 @@ orvo_printer_action() {
   orvo_click_control "Virtual Printer Setup" "$1" || orvo_fail "no link $1: $(orvo_inspect "Virtual Printer Setup")"
   while :; do
     box=$(orvo_find_window "Pellmore Orvo" 90) || orvo_fail "no box after link $1"
-    text=$(orvo_window_text "Pellmore Orvo")
+    # A box just made may not have its controls yet: title, button, text.
+    local tries
+    for ((tries = 0; tries < 50; tries++)); do
+      text=$(orvo_window_text "Pellmore Orvo")
+      [ "$(wc -l <<<"$text")" -ge 3 ] && break
+      sleep 0.1
+    done
     if grep -q "must be restarted" <<<"$text"; then
       echo "restart: $text" >>"$ORVO_WORK/questions"
       orvo_screenshot "$box" printer_restart_question >&2
