@@ -58,7 +58,12 @@ fw::Handle OpenInstallerLog(const std::string& path) {
 
 int WINAPI HandleInstallerMessage(void* context, UINT messageType, LPCSTR message) {
     auto* relay = static_cast<MsiMessageContext*>(context);
-    if (!relay || !message) return 0;
+    if (!relay) return 0;
+    // The installation blocks the window's thread and this handler is its
+    // only way back in: the window repaints and takes a close here, under the
+    // host's rules for a quit.
+    if (relay->host) relay->host->PumpMessages();
+    if (!message) return 0;
     MessageRule rule = RuleFor(messageType >> 24);
     if (rule.handling == Handling::Ignore) return rule.result;
     AppendToLog(relay->log.Get(), message);

@@ -84,6 +84,12 @@ int AfxWinMain(HINSTANCE instance, int showCommand) {
     if (!app) return 1;
     app->m_hInstance = instance;
     app->m_nCmdShow = showCommand;
-    app->InitInstance();
+    // Nothing the launcher does may end it with an unhandled exception: the
+    // process then simply ends, as after a cancelled window.
+    try {
+        app->InitInstance();
+    } catch (...) {
+        return 1;
+    }
     return 0;
 }

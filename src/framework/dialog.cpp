@@ -187,7 +187,16 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
     }
     if (!self) return FALSE;
-    INT_PTR handled = self->Dispatch(msg, wParam, lParam);
+    INT_PTR handled = FALSE;
+    try {
+        handled = self->Dispatch(msg, wParam, lParam);
+    } catch (...) {
+        // An exception must not unwind through the system's dialog code; the
+        // dialog ends instead, as if cancelled (an out-of-memory while reading
+        // a mangled file, say).
+        ::EndDialog(hwnd, IDCANCEL);
+        handled = FALSE;
+    }
     if (msg == WM_NCDESTROY) {
         ::RemovePropA(hwnd, kDialogProperty);
         ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);

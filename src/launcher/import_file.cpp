@@ -13,7 +13,9 @@ void PrepareImportFile(CArguments& args) {
     if (named.empty() || args.nFilenameArg < 1 || !(args.bCopyImportFile || args.bFSC)) return;
 
     std::string folder;
-    GetProductTempFolder(folder);
+    // Without the folder the copy would land in a drive root, perhaps the
+    // share's, and the sender's file would go: keep everything as given.
+    if (!GetProductTempFolder(folder) || folder.empty()) return;
     std::string source = fw::TrimLeft(fw::TrimRight(named, "\""), "\"");
     std::string copy;
     if (!CopyToUniqueName(source, folder, copy, args.bFSC ? "FSC" : nullptr)) return;

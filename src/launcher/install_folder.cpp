@@ -79,8 +79,15 @@ bool HasProgramVersion(const std::string& folder) {
 }
 
 std::string DetermineInstallFolder() {
+    bool handedOver = false;
+    return DetermineInstallFolder(handedOver);
+}
+
+std::string DetermineInstallFolder(bool& handedOver) {
     std::string result = InstallFolderSetting();
-    bool useLocal = IsLocalCopyInUse() && !HandOverToRunningCopy();
+    bool localInUse = IsLocalCopyInUse();
+    handedOver = localInUse && HandOverToRunningCopy();
+    bool useLocal = localInUse && !handedOver;
 
     std::string moduleFolder = GetModuleFolder();
     std::string programFolder = GetProgramFolder();
@@ -99,7 +106,11 @@ std::string DetermineInstallFolder() {
 
 bool EnsureInstallFolder() {
     for (;;) {
-        std::string folder = DetermineInstallFolder();
+        bool handedOver = false;
+        std::string folder = DetermineInstallFolder(handedOver);
+        // One hand-over per start: the copy it started has this start's
+        // arguments (the import file by its name), so nothing more happens here.
+        if (handedOver) return false;
         if (HasProgramVersion(folder)) return true;
         if (!g_askInstallPath(folder)) return false;
         SetSettingString(kSettingInstallPath, fw::TrimRight(folder, "\\"));

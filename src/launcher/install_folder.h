@@ -19,10 +19,13 @@ std::string InstallFolderSetting();
 bool IsRunningUnderMainProgramName();
 
 // The installation folder for this run; may hand over to a launcher already
-// running from the local copy under the main program's name.
+// running from the local copy under the main program's name (handedOver
+// says whether it did: the start must then end).
 std::string DetermineInstallFolder();
+std::string DetermineInstallFolder(bool& handedOver);
 // Loops until the installation folder has a program version, asking the user
-// for it; false when the user cancelled.
+// for it; false when the user cancelled or another launcher took this start
+// over (it then does nothing more).
 bool EnsureInstallFolder();
 // Whether a folder holds program files: its version file has a first line.
 bool HasProgramVersion(const std::string& folder);

@@ -97,8 +97,9 @@ BOOL COrvoDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     int result = RunStartupSequence();
-    // A close during the sequence has ended the dialog already.
-    if (m_hWnd && !closing_) EndDialog(result);
+    // A closing window ends here whoever took the quit from the queue (a
+    // setup program's wait may have), or the modal loop would wait for ever.
+    if (m_hWnd) EndDialog(closing_ ? kCancelled : result);
     return FALSE;
 }
 

@@ -45,7 +45,8 @@ bool Reinstall(PrinterManagerHost& manager, OrvoComponent_VirtualPrinterNovaPDF&
     InstallHost& host = manager.Installation();
     printer.Remove(&host, true, false);
     PrinterWait(kSettleMs);
-    AfxMessageBox(upgrade ? "Finished Uninstalling Previous Version..." : "Finished Uninstalling....", MB_OK);
+    if (!host.IsClosing())
+        AfxMessageBox(upgrade ? "Finished Uninstalling Previous Version..." : "Finished Uninstalling....", MB_OK);
     if (printer.IsInstalled()) return false;
     manager.InstallComponent(printer);
     if (upgrade) PrinterWait(kSettleMs);
@@ -111,7 +112,9 @@ int RunPrinterAction(PrinterManagerHost& manager, int action) {
         text = fw::Format(kFailedFormat, printer.displayName.c_str(), word.c_str());
         if (!printer.message.empty()) text += "\n\n" + PlainMessage(printer.message);
     }
-    AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
+    // Nobody is left to read it once the window was closed; the installer
+    // may have taken the quit that would have ended the box at once.
+    if (!host.IsClosing()) AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
     if (window) ShowWindow(window, wasVisible ? SW_SHOWNORMAL : SW_HIDE);
     return 0;
 }

@@ -85,9 +85,12 @@ ManagerFacts ManagerPass::Examine() {
 }
 
 void RunPrinterManager(PrinterManagerHost& host) {
-    HWND launcher = host.Installation().GetOwnerWindow();
+    InstallHost& installation = host.Installation();
+    HWND launcher = installation.GetOwnerWindow();
     ManagerLinks links;
-    for (;;) {
+    // A closed launcher window ends the manager: every task dialog after the
+    // close would return at once, and no action may start behind it.
+    while (!installation.IsClosing()) {
         ManagerPass pass(launcher);
         ManagerFacts facts = pass.Examine();
         CTaskDialog dialog("Virtual Printer Setup", "Virtual Printer Manager",
@@ -99,6 +102,9 @@ void RunPrinterManager(PrinterManagerHost& host) {
         for (int action : DecideManagerActions(facts)) dialog.AddCommandLink(links.For(action));
         dialog.SetExStyle(WS_EX_TOPMOST);
         INT_PTR chosen = dialog.DoModal();
+        // A quit that ended the task dialog is the host's to notice.
+        installation.PumpMessages();
+        if (installation.IsClosing()) break;
         if (chosen > kActionButtonBase && chosen < kActionButtonBase + kActionSelect)
             RunPrinterAction(host, static_cast<int>(chosen - kActionButtonBase));
         else if (chosen == kActionButtonBase + kActionSelect)

@@ -4,13 +4,17 @@
 #include "launcher/arguments.h"
 #include "launcher/import_file.h"
 #include "launcher/install_log.h"
+#include "launcher/installer_runner.h"
 #include "launcher/orvo_dlg.h"
 #include "launcher/parent_report.h"
+#include "support/components.h"
+#include "support/stand_ins.h"
 #include "support/temp_folder.h"
 #include "utils/temp_files.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 using namespace test_support;
@@ -115,6 +119,28 @@ TEST_F(ImportFileTest, RelaunchedCopyOrFailedCopyChangesNothing) {
     EXPECT_EQ(missing.GetFilename(), "\"" + source + "\"");
 }
 
+TEST_F(ImportFileTest, WithoutATemporaryFolderNothingIsCopiedAndTheSendersFileStays) {
+    // A temporary path longer than any buffer: the platform cannot name it.
+    std::string tooLong = "C:\\" + std::string(300, 't');
+    char savedTmp[MAX_PATH + 1] = "", savedTemp[MAX_PATH + 1] = "";
+    GetEnvironmentVariableA("TMP", savedTmp, sizeof(savedTmp));
+    GetEnvironmentVariableA("TEMP", savedTemp, sizeof(savedTemp));
+    SetEnvironmentVariableA("TMP", tooLong.c_str());
+    SetEnvironmentVariableA("TEMP", tooLong.c_str());
+    std::string unnamed;
+    int found = GetProductTempFolder(unnamed);
+    CArguments args = Arguments("/COPYIMPORTFILE /DELETEIMPORTFILE");
+    PrepareImportFile(args);
+    SetEnvironmentVariableA("TMP", savedTmp);
+    SetEnvironmentVariableA("TEMP", savedTemp);
+
+    EXPECT_EQ(found, 0) << unnamed;
+    EXPECT_EQ(args.GetFilename(), "\"" + source + "\"");
+    EXPECT_TRUE(Exists(source));
+    EXPECT_FALSE(Exists("\\a b.tmp")) << "the copy went to the drive root";
+    DeleteFileA("\\a b.tmp");
+}
+
 struct Received {
     UINT message = 0;
     WPARAM wParam = 0;
@@ -167,6 +193,48 @@ TEST(LauncherWindow, AQuitSeenWhilePumpingIsKeptAndEndsTheRun) {
     MSG msg;
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 7u);
+}
+
+} // namespace
+
+namespace {
+
+// The window's pump sees a quit and puts it back; a setup program's wait
+// then takes it from the queue. The closing window must still end, or the
+// modal loop would wait for ever (a hidden window in a silent run).
+TEST(LauncherWindow, AClosingWindowEndsWhoeverTookTheQuit) {
+    TempFolder scratch;
+    test_support::RecordFile record(scratch);
+    CArguments saved = GetArguments();
+    GetArguments() = CArguments("Orvo.exe /Silent", "C:\\Pellmore\\Orvo.exe");
+    {
+        COrvoDlg window;
+        window.GetComponents().Clear();
+        auto setup = std::make_unique<test_support::ScriptedComponent>("Setup", 0x2);
+        setup->onInstall = [](InstallHost& host) {
+            RunInstaller(host.GetOwnerWindow(), test_support::StandIn("stub_setup.exe"), "/sleep:300");
+        };
+        window.GetComponents().Add(std::move(setup));
+
+        std::atomic<bool> ended{false};
+        // Only a hung dialog is still there to be closed.
+        std::thread watchdog([&] {
+            for (int i = 0; i < 100 && !ended; ++i) Sleep(100);
+            if (!ended && window.m_hWnd) PostMessageA(window.m_hWnd, WM_CLOSE, 0, 0);
+        });
+        PostQuitMessage(3);
+        DWORD start = GetTickCount();
+        window.DoModal();
+        DWORD elapsed = GetTickCount() - start;
+        ended = true;
+        watchdog.join();
+        EXPECT_LT(elapsed, 5000u) << "the window stayed after it was closing";
+        EXPECT_TRUE(window.IsClosing());
+    }
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    GetArguments() = saved;
 }
 
 } // namespace

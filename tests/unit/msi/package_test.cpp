@@ -166,6 +166,8 @@ TEST_F(ActionPackageTest, SilentInstallAnswersOkLogsTheErrorAndRestoresHandlerAn
     EXPECT_THAT(record, HasSubstr("UILevel=2"));
     EXPECT_THAT(ReadTextFile(log), HasSubstr("The stand-in action reports an error.\n"));
     EXPECT_EQ(MsiQueryProductStateA(codes::kAction), INSTALLSTATE_DEFAULT);
+    // The installation blocks the host's thread: its window is pumped meanwhile.
+    EXPECT_GT(host.pumps, 0);
 }
 
 TEST_F(ActionPackageTest, RefusedInstallationGivesTheSystemsReason) {
