@@ -37,7 +37,7 @@ void COrvoApp::EnterLauncherFolder() {
     SetCurrentDirectoryA(launcherFolder_.c_str());
 }
 
-bool COrvoApp::IsCheckerMode() const {
+bool COrvoApp::IsCheckerMode() {
     char module[MAX_PATH + 1] = {};
     GetModuleFileNameA(nullptr, module, MAX_PATH);
     return ::IsCheckerMode(module, GetArguments());

@@ -12,7 +12,9 @@ public:
 
     BOOL InitInstance() override;
 
-    bool IsCheckerMode() const;
+    // This process runs as the compatibility checker (its file name or the
+    // command line say so); asked by the launcher window too.
+    static bool IsCheckerMode();
     // Folder of the launcher's executable, without a trailing backslash.
     const std::string& GetLauncherFolder() const { return launcherFolder_; }
     // Whether Ctrl was held when the mode was chosen; the diagnostics dialog

@@ -14,14 +14,12 @@
 #include "launcher/main_program_launch.h"
 #include "launcher/orvo_app.h"
 #include "launcher/parent_report.h"
-#include "launcher/run_mode.h"
 #include "launcher/special_settings.h"
 #include "launcher/system_info_export.h"
 #include "launcher/update_in_progress.h"
 #include "localinstall/file_tree.h"
 #include "localinstall/local_install.h"
 #include "localinstall/processes.h"
-#include "localinstall/version_files.h"
 #include "printers/printer_manager.h"
 #include "printers/printer_manager_host.h"
 #include "ui/banner.h"
@@ -74,12 +72,6 @@ private:
     ComponentRun& run_;
 };
 
-bool IsCheckerProcess() {
-    char module[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    return IsCheckerMode(module, GetArguments());
-}
-
 } // namespace
 
 COrvoDlg::COrvoDlg(int excludeOptional, HWND parent)
@@ -119,7 +111,7 @@ int COrvoDlg::RunStartupSequence() {
     if (silent_) return RunSilentInstallation();
 
     if (args.bRecheck) WriteInstalledComponents(0);
-    if (!IsCheckerProcess() && !(args.bRecheck && args.bNoConfirmation)) {
+    if (!COrvoApp::IsCheckerMode() && !(args.bRecheck && args.bNoConfirmation)) {
         if (!EnsureInstallFolder()) return kCancelled;
         // Tested afresh: the main program's updater creates and removes it.
         if (GetFileAttributesA(GetMarkerPath(companions::kUpdateInProgressMarker).c_str()) != INVALID_FILE_ATTRIBUTES) {
@@ -138,7 +130,7 @@ int COrvoDlg::RunStartupSequence() {
     }
     if (args.bRecheck)
         ExportSystemInfo();
-    else if (!IsCheckerProcess())
+    else if (!COrvoApp::IsCheckerMode())
         LaunchMainProgram(this);
     return kDone;
 }
@@ -175,11 +167,7 @@ int COrvoDlg::CheckLocalCopy() {
     if (args.bSkipLocalCheck) return kContinue;
 
     OrvoComponent_LocalInstall local;
-    std::string installFolder = InstallFolderSetting();
-    if (!installFolder.empty()) ReadProgramVersion(local.requiredVersion, installFolder);
-    std::string programFolder = GetProgramFolder();
-    if (!programFolder.empty()) ReadProgramVersion(local.installedVersion, programFolder);
-    if (local.requiredVersion == local.installedVersion) return kContinue;
+    if (local.IsInstalled()) return kContinue;
 
     if (IsAnotherLauncherRunning()) {
         // The other launcher was brought to the front; it does the update.
@@ -187,7 +175,7 @@ int COrvoDlg::CheckLocalCopy() {
         RelaunchFromTempCopy(std::string());
     } else {
         ShowWindow(m_hWnd, SW_SHOWNORMAL);
-        if (local.Install(*this) && !closing_) Relaunch(programFolder, "/SkipLocalCheck");
+        if (local.Install(*this) && !closing_) Relaunch(GetProgramFolder(), "/SkipLocalCheck");
     }
     return kCancelled;
 }
