@@ -8,15 +8,15 @@
 
 namespace companions {
 
-// The main program. Started under this spelling; compared without regard to
-// case under the second one.
+// The main program's file: the spelling files are started, copied and looked for under.
 constexpr const char kMainProgramExe[] = "PellmoreOrvo.EXE";
+// The main program's name as process lists and file-name checks match it, ignoring case.
 constexpr const char kMainProgramName[] = "PellmoreOrvo.exe";
 // The context-help program.
 constexpr const char kHelpProgramExe[] = "OrvoHelp.exe";
-// The launcher itself: copies and relaunches use the first spelling, the
-// process list and the build-name check the second.
+// The launcher's file: the spelling relaunches start and temporary copies are made under.
 constexpr const char kLauncherExe[] = "Orvo.EXE";
+// The launcher's name as the process list matches running launchers, ignoring case.
 constexpr const char kLauncherName[] = "Orvo.exe";
 
 // Version-resource string that marks an executable as a launcher build, and

@@ -7,7 +7,8 @@
 
 namespace {
 
-// Application: installation (planned).
+// Reason "application: installation" (major 0x40000, minor 2), without the
+// planned flag.
 const DWORD kRestartReason = 0x40002;
 
 fw::Replaceable<SystemRestart> g_restart;
