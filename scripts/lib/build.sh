@@ -26,7 +26,7 @@ orvo_build() {
   scripts/setup
   if [ "$arch" != i686 ]; then
     orvo_quiet cmake -S . -B "$product_dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DBUILD_TESTING=ON
-    orvo_quiet cmake --build "$product_dir" -j"$jobs" --target Orvo
+    orvo_quiet cmake --build "$product_dir" -j"$jobs" --target Orvo orvo_import_check
   fi
   orvo_quiet cmake -S . -B "$test_dir" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" \
     -DBUILD_TESTING=ON -DORVO_PRODUCT_EXE="$product_dir/Orvo.exe"
