@@ -7,6 +7,7 @@
 #include "framework/prompter.h"
 #include "framework/strings.h"
 #include "printers/printer_manager_host.h"
+#include "printers/printer_restart.h"
 #include "printers/printer_wait.h"
 
 namespace printers {
@@ -45,7 +46,9 @@ bool Reinstall(PrinterManagerHost& manager, OrvoComponent_VirtualPrinterNovaPDF&
     InstallHost& host = manager.Installation();
     printer.Remove(&host, true, false);
     PrinterWait(kSettleMs);
-    AfxMessageBox(upgrade ? "Finished Uninstalling Previous Version..." : "Finished Uninstalling....", MB_OK);
+    OwnedMessageBox(host.GetOwnerWindow(),
+                    upgrade ? "Finished Uninstalling Previous Version..." : "Finished Uninstalling....",
+                    MB_OK);
     if (printer.IsInstalled()) return false;
     manager.InstallComponent(printer);
     if (upgrade) PrinterWait(kSettleMs);
@@ -64,6 +67,13 @@ bool Perform(PrinterManagerHost& manager, int action, OrvoComponent_VirtualPrint
         v2->Uninstall(window);
         v3.Uninstall(window);
         printer.Remove(&host, host.GetSilentFlag(), true);
+        // Windows Installer may need a restart to finish the removal. The
+        // offer is the user's again (IsSilent puts the flag back to the
+        // option), so only a silent run logs it instead.
+        if (printer.restartRequired) {
+            host.IsSilent();
+            AskPrinterRestart(&host);
+        }
         PrinterWait(kSettleMs);
         return !printer.IsInstalled();
     }
@@ -111,7 +121,7 @@ int RunPrinterAction(PrinterManagerHost& manager, int action) {
         text = fw::Format(kFailedFormat, printer.displayName.c_str(), word.c_str());
         if (!printer.message.empty()) text += "\n\n" + PlainMessage(printer.message);
     }
-    AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
+    OwnedMessageBox(window, text, MB_ICONEXCLAMATION | MB_OK);
     if (window) ShowWindow(window, wasVisible ? SW_SHOWNORMAL : SW_HIDE);
     return 0;
 }
