@@ -115,14 +115,17 @@ bool MsiPackage::Install(OrvoComponent* component, InstallHost* host, std::strin
     return false;
 }
 
-bool MsiPackage::Uninstall() {
+bool MsiPackage::Uninstall(OrvoComponent* component) {
     std::vector<std::string> products;
     EnumRelatedProducts(upgradeCode, products);
     if (!productCode.empty() && !ContainsNoCase(products, productCode)) products.push_back(productCode);
     bool allRemoved = true;
     for (const auto& product : products) {
         if (!IsInstalledForMachine(product)) continue;
-        if (MsiConfigureProductA(product.c_str(), INSTALLLEVEL_DEFAULT, INSTALLSTATE_ABSENT) != ERROR_SUCCESS)
+        UINT result = MsiConfigureProductA(product.c_str(), INSTALLLEVEL_DEFAULT, INSTALLSTATE_ABSENT);
+        if (result == ERROR_SUCCESS_REBOOT_REQUIRED && component) component->restartRequired = true;
+        if (result != ERROR_SUCCESS && result != ERROR_SUCCESS_REBOOT_REQUIRED &&
+            result != ERROR_SUCCESS_REBOOT_INITIATED)
             allRemoved = false;
     }
     return allRemoved;

@@ -21,8 +21,10 @@ public:
     // with a user-readable error. host may be null (plain message boxes).
     bool Install(OrvoComponent* component, InstallHost* host, std::string& error);
     // Removes the product and every product related to its upgrade code that
-    // is installed for the machine; false when any removal failed.
-    bool Uninstall();
+    // is installed for the machine; false when any removal failed. A removal
+    // that needs a restart succeeded, as an installation does, and sets the
+    // component's restartRequired.
+    bool Uninstall(OrvoComponent* component = nullptr);
 
     bool attempted = false;
     bool loaded = false;

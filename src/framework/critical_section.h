@@ -1,5 +1,7 @@
-// A process-local lock and its scope guard. The INI cache and the marker cache
-// each hold one; none is ever nested in another.
+// A process-local lock and its scope guard. The INI cache, the marker cache
+// and the user's initials each hold one. The marker lock takes the INI lock
+// while it is held (a marker's path comes from a setting), always in that
+// order and never the other way round; no other lock nests in another.
 #pragma once
 
 #include <windows.h>

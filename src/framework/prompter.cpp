@@ -14,6 +14,9 @@ public:
     int AskWithCaption(const std::string& text, UINT type, const std::string& caption) override {
         return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), type);
     }
+    int AskOwned(HWND owner, const std::string& text, UINT type) override {
+        return MessageBoxA(owner ? owner : GetActiveWindow(), text.c_str(), kApplicationTitle, type);
+    }
 };
 
 Replaceable<Prompter, MessageBoxPrompter> g_prompter;
@@ -28,4 +31,8 @@ Prompter* SetPrompter(Prompter* prompter) { return g_prompter.Set(prompter); }
 
 int AfxMessageBox(const std::string& text, UINT type, const char* caption) {
     return caption ? fw::GetPrompter().AskWithCaption(text, type, caption) : fw::GetPrompter().Ask(text, type);
+}
+
+int OwnedMessageBox(HWND owner, const std::string& text, UINT type) {
+    return fw::GetPrompter().AskOwned(owner, text, type);
 }

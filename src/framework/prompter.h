@@ -20,6 +20,12 @@ public:
         (void)caption;
         return Ask(text, type);
     }
+    // The same owned by a window of the caller's (null: the active window).
+    // Prompters that do not tell owners apart answer as Ask does.
+    virtual int AskOwned(HWND owner, const std::string& text, UINT type) {
+        (void)owner;
+        return Ask(text, type);
+    }
 };
 
 // The prompter in force: the message-box one unless a test replaced it.
@@ -35,3 +41,6 @@ extern const char* const kApplicationTitle; // "Pellmore Orvo"
 // The framework's message box: caption = application title unless one is
 // given, owner = the active window of the thread.
 int AfxMessageBox(const std::string& text, UINT type = MB_OK, const char* caption = nullptr);
+// A box that belongs to the window asking, whichever window is active: it
+// stays above that window and disables it. A null owner asks as AfxMessageBox.
+int OwnedMessageBox(HWND owner, const std::string& text, UINT type = MB_OK);

@@ -161,8 +161,9 @@ bool ComponentRun::InstallComponents(bool showErrors) {
 }
 
 void ComponentRun::OfferRestart() {
-    if (AfxMessageBox(kRestartQuestion, MB_YESNO) != IDYES) return;
-    if (!GetSystemRestart().Restart()) AfxMessageBox(kRestartFailedMessage, MB_OK);
+    HWND owner = host_.GetOwnerWindow();
+    if (OwnedMessageBox(owner, kRestartQuestion, MB_YESNO) != IDYES) return;
+    if (!GetSystemRestart().Restart()) OwnedMessageBox(owner, kRestartFailedMessage, MB_OK);
 }
 
 void RemoveUserGuideShortcuts() {

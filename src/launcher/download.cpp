@@ -34,6 +34,7 @@ const char kConnectFailed[] =
     "Internet and try again.";
 const char kCreateFailed[] = "Error Creating Download File.";
 const char kDownloadFailed[] = "Error downloading file.";
+const char kDownloadStopped[] = "The download was stopped: Pellmore Orvo was closed.";
 
 struct InternetTraits {
     static HINTERNET Invalid() { return nullptr; }
@@ -54,11 +55,11 @@ DWORD HttpStatus(HINTERNET request) {
     return status;
 }
 
-// The announced length, or 0 when the server sent none.
+// The announced length, or -1 when the server sent none ("0" is a length).
 long ContentLength(HINTERNET request) {
     char text[32] = "";
     DWORD size = sizeof(text);
-    if (!HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr)) return 0;
+    if (!HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr)) return -1;
     return fw::Atoi(text);
 }
 
@@ -114,12 +115,15 @@ public:
         if (status != 0 && status != HTTP_STATUS_OK)
             return Fail(error, NotOnServer(fw::Format(" (HTTP status %lu).", status)));
         long size = ContentLength(request.Get());
-        if (size > 0 && size < kSmallestInstaller) return Fail(error, NotOnServer("."));
+        if (size >= 0 && size < kSmallestInstaller) return Fail(error, NotOnServer("."));
 
         if (!file.Create()) return Fail(error, kCreateFailed);
-        if (size <= 0) progress_.ShowBar(false);
-        if (!Receive(request.Get(), file, size)) return Fail(error, kDownloadFailed);
+        if (size < 0) progress_.ShowBar(false);
+        long long total = 0;
+        if (!Receive(request.Get(), file, size, total, error)) return false;
         file.Close();
+        // Without a length only what arrived tells an installer from an error page.
+        if (total < kSmallestInstaller) return Fail(error, NotOnServer("."));
         return true;
     }
 
@@ -129,30 +133,32 @@ private:
         return false;
     }
 
-    bool Receive(HINTERNET request, TempDownload& file, long size) {
+    bool Receive(HINTERNET request, TempDownload& file, long size, long long& total, std::string& error) {
         std::vector<char> buffer(kLargestBlock);
-        long long total = 0;
         DWORD block = kFirstBlock;
         DWORD lastRefresh = GetTickCount();
         for (;;) {
             DWORD got = 0, started = GetTickCount();
-            if (!InternetReadFile(request, buffer.data(), block, &got)) return false;
+            if (!InternetReadFile(request, buffer.data(), block, &got)) return Fail(error, kDownloadFailed);
             if (got == 0) break;
             DWORD took = GetTickCount() - started;
             if (took < kQuickReadMs && block < kLargestBlock)
                 block *= 2;
             else if (took > kSlowReadMs && block > kSmallestBlock)
                 block /= 2;
-            if (!file.Write(buffer.data(), got)) return false;
+            if (!file.Write(buffer.data(), got)) return Fail(error, kDownloadFailed);
             total += got;
             if (GetTickCount() - lastRefresh >= kRefreshMs) {
                 Refresh(total, size);
                 lastRefresh = GetTickCount();
             }
+            // The refresh lets the window see a close.
+            if (progress_.Stopped()) return Fail(error, kDownloadStopped);
         }
         Refresh(total, size);
         // A connection dropped mid-body ends like a complete one.
-        return size <= 0 || total >= size;
+        if (size >= 0 && total < size) return Fail(error, kDownloadFailed);
+        return true;
     }
 
     void Refresh(long long total, long size) {

@@ -17,6 +17,8 @@ public:
     virtual void SetBarPosition(int percent) = 0;
     virtual void ShowBar(bool visible) = 0;
     virtual void SetMarquee(bool on) = 0;
+    // The user closed the window: the download ends at the next block.
+    virtual bool Stopped() { return false; }
 };
 
 // Whom users call when the server has no installer for them.
@@ -24,7 +26,8 @@ extern const char kSupportPhone[];
 
 // Downloads url into target (made absolute). True when target exists
 // afterwards: a target that already existed is kept as it was. Otherwise false
-// with a user-readable error. Nothing partial is ever left under the target's
-// name, and the temporary download file is removed on every path.
+// with a user-readable error. Fewer bytes than an installer has are refused
+// whatever the server announced. Nothing partial is ever left under the
+// target's name, and the temporary download file is removed on every path.
 bool DownloadToFile(DownloadProgress& progress, const std::string& displayName, const std::string& url,
                     const std::string& target, std::string& error);

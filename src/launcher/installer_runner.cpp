@@ -2,6 +2,10 @@
 
 #include "framework/dialog.h"
 #include "framework/handles.h"
+#include "framework/strings.h"
+#include "launcher/arguments.h"
+#include "launcher/install_log.h"
+#include "utils/system_error_text.h"
 
 #include <shellapi.h>
 
@@ -23,6 +27,10 @@ struct InstallerRun {
     int showCommand = SW_HIDE;
     int runAs = 1;
     int wait = 1;
+    // Nobody answers the shell's error box in a silent run: the shell shows
+    // none and the caller logs why the start failed.
+    bool silent = false;
+    std::atomic<DWORD> startError{0};
     fw::Handle cancel;
     std::atomic<DWORD> exitCode{0};
 };
@@ -51,20 +59,37 @@ void SplitProgramPath(const std::string& path, std::string& fileName, std::strin
     folder = slash == std::string::npos ? std::string() : fullPath.substr(0, slash);
 }
 
+// Why the shell could not start path, found out beforehand: for a missing
+// file or one that is no program it shows a box of its own, and not every
+// shell leaves it out for SEE_MASK_FLAG_NO_UI. 0 when it looks startable.
+DWORD WhyItCannotStart(const std::string& path) {
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return ERROR_FILE_NOT_FOUND;
+    DWORD type = 0;
+    return GetBinaryTypeA(path.c_str(), &type) ? 0 : ERROR_BAD_EXE_FORMAT;
+}
+
 void RunSetupProgram(std::shared_ptr<InstallerRun> run) {
+    if (run->silent) run->startError = WhyItCannotStart(run->path);
+    if (run->startError) {
+        run->done = 1;
+        return;
+    }
     std::string fileName, folder;
     SplitProgramPath(run->path, fileName, folder);
 
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | (run->silent ? SEE_MASK_FLAG_NO_UI : 0);
     info.hwnd = run->owner;
     info.lpVerb = OsMajorVersion() > 5 && run->runAs ? "Runas" : nullptr;
     info.lpFile = fileName.c_str();
     info.lpParameters = run->parameters.c_str();
     info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     info.nShow = run->showCommand;
-    ShellExecuteExA(&info);
+    if (!ShellExecuteExA(&info)) {
+        DWORD error = GetLastError();
+        run->startError = error ? error : ERROR_FILE_NOT_FOUND;
+    }
     fw::Handle process(info.hProcess);
 
     if (run->wait && process) {
@@ -78,6 +103,13 @@ void RunSetupProgram(std::shared_ptr<InstallerRun> run) {
     run->done = 1;
 }
 
+void LogStartFailure(const std::string& path, DWORD error) {
+    std::string log = InstallLogPath(GetArguments().GetFilename());
+    if (log.empty()) return;
+    AppendInstallLogLine(log, fw::Format("    Install Message: Unable to start %s: %s", path.c_str(),
+                                         SystemErrorText(error).c_str()));
+}
+
 } // namespace
 
 DWORD RunInstaller(HWND owner, const std::string& path, const std::string& parameters) {
@@ -85,6 +117,7 @@ DWORD RunInstaller(HWND owner, const std::string& path, const std::string& param
     run->owner = owner;
     run->path = path;
     run->parameters = parameters;
+    run->silent = GetArguments().bSilent != 0;
     run->cancel.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
 
     try {
@@ -102,5 +135,6 @@ DWORD RunInstaller(HWND owner, const std::string& path, const std::string& param
         if (run->done) break;
         Sleep(200);
     }
+    if (run->silent && run->startError) LogStartFailure(path, run->startError);
     return run->exitCode;
 }

@@ -9,5 +9,7 @@
 
 // Returns the setup program's exit code; 0 when it could not be started or
 // its exit code could not be read. A WM_QUIT arriving meanwhile ends the wait
-// at once (the setup program keeps running) and is not passed on.
+// at once (the setup program keeps running) and is not passed on. In a
+// silent run ("/Silent") a start that fails shows no box: the reason goes to
+// the installation log.
 DWORD RunInstaller(HWND owner, const std::string& path, const std::string& parameters);

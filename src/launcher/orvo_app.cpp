@@ -4,6 +4,7 @@
 #include "launcher/arguments.h"
 #include "launcher/orvo_dlg.h"
 #include "launcher/run_mode.h"
+#include "launcher/unattended_questions.h"
 #include "launcher/usage_counter.h"
 #include "ui/dlg_compatibility_checker.h"
 #include "ui/dlg_diagnostics.h"
@@ -56,11 +57,16 @@ BOOL COrvoApp::InitInstance() {
     SetRegistryKey("Pellmore");
     EnterLauncherFolder();
     CArguments& args = GetArguments();
-    if (args.bNoLocalInstall) CountUsage("NoLocal", "Launched");
-
     bool checker = IsCheckerMode();
     if (!checker) m_bCtrlKey = (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0;
-    switch (ChooseRunMode(checker, m_bCtrlKey != 0, args)) {
+    RunMode mode = ChooseRunMode(checker, m_bCtrlKey != 0, args);
+    // An unattended installation run must end: from here on (the usage
+    // count may already ask whether this computer has an office) its
+    // questions go to the log. The printer manager has a user to ask.
+    UnattendedQuestions unattended(mode == RunMode::Launcher && args.bSilent && !args.bInstallVPrinter);
+    if (args.bNoLocalInstall) CountUsage("NoLocal", "Launched");
+
+    switch (mode) {
     case RunMode::Checker: {
         CDlgCompatibilityChecker checker;
         checker.DoModal();

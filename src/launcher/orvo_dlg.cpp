@@ -54,6 +54,7 @@ public:
     void SetBarPosition(int percent) override { ::SendMessageA(bar_, PBM_SETPOS, percent, 0); }
     void ShowBar(bool visible) override { ShowWindow(bar_, visible ? SW_SHOW : SW_HIDE); }
     void SetMarquee(bool on) override { window_.SetMarquee(on); }
+    bool Stopped() override { return window_.IsClosing(); }
 
 private:
     COrvoDlg& window_;
@@ -234,7 +235,7 @@ int COrvoDlg::InstallMessageBox(const std::string& text, UINT type, int silentRe
         LogLineF("    Install Message: %s", text.c_str());
         return silentResult;
     }
-    return AfxMessageBox(text, type);
+    return OwnedMessageBox(m_hWnd, text, type);
 }
 
 void COrvoDlg::SetMarquee(bool on) {

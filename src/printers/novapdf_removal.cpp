@@ -85,7 +85,7 @@ bool OrvoComponent_VirtualPrinterNovaPDF::RemoveOlderPrinters(InstallHost* host,
 bool OrvoComponent_VirtualPrinterNovaPDF::UninstallPackage(MsiPackage& package) {
     MsiUiScope ui;
     ui.SetLevel(kUiLevelNoneWithElevation);
-    return package.Uninstall();
+    return package.Uninstall(this);
 }
 
 bool OrvoComponent_VirtualPrinterNovaPDF::Remove(InstallHost* host, bool silent, bool restartAllowed) {

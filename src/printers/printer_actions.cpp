@@ -7,6 +7,7 @@
 #include "framework/prompter.h"
 #include "framework/strings.h"
 #include "printers/printer_manager_host.h"
+#include "printers/printer_restart.h"
 #include "printers/printer_wait.h"
 
 namespace printers {
@@ -46,7 +47,9 @@ bool Reinstall(PrinterManagerHost& manager, OrvoComponent_VirtualPrinterNovaPDF&
     printer.Remove(&host, true, false);
     PrinterWait(kSettleMs);
     if (!host.IsClosing())
-        AfxMessageBox(upgrade ? "Finished Uninstalling Previous Version..." : "Finished Uninstalling....", MB_OK);
+        OwnedMessageBox(host.GetOwnerWindow(),
+                        upgrade ? "Finished Uninstalling Previous Version..." : "Finished Uninstalling....",
+                        MB_OK);
     if (printer.IsInstalled()) return false;
     manager.InstallComponent(printer);
     if (upgrade) PrinterWait(kSettleMs);
@@ -65,6 +68,13 @@ bool Perform(PrinterManagerHost& manager, int action, OrvoComponent_VirtualPrint
         v2->Uninstall(window);
         v3.Uninstall(window);
         printer.Remove(&host, host.GetSilentFlag(), true);
+        // Windows Installer may need a restart to finish the removal. The
+        // offer is the user's again (IsSilent puts the flag back to the
+        // option), so only a silent run logs it instead.
+        if (printer.restartRequired) {
+            host.IsSilent();
+            AskPrinterRestart(&host);
+        }
         PrinterWait(kSettleMs);
         return !printer.IsInstalled();
     }
@@ -114,7 +124,7 @@ int RunPrinterAction(PrinterManagerHost& manager, int action) {
     }
     // Nobody is left to read it once the window was closed; the installer
     // may have taken the quit that would have ended the box at once.
-    if (!host.IsClosing()) AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
+    if (!host.IsClosing()) OwnedMessageBox(window, text, MB_ICONEXCLAMATION | MB_OK);
     if (window) ShowWindow(window, wasVisible ? SW_SHOWNORMAL : SW_HIDE);
     return 0;
 }

@@ -10,7 +10,8 @@ void AskPrinterRestart(InstallHost* host) {
         host->LogLineF("    Install Message: %s", kRestartQuestion);
         return;
     }
-    if (AfxMessageBox(kRestartQuestion, MB_YESNO) != IDYES) return;
+    HWND owner = host ? host->GetOwnerWindow() : nullptr;
+    if (OwnedMessageBox(owner, kRestartQuestion, MB_YESNO) != IDYES) return;
     // Waiting for a restart that never comes would be worse than no offer.
-    if (!GetSystemRestart().Restart()) AfxMessageBox(kRestartFailedMessage, MB_OK);
+    if (!GetSystemRestart().Restart()) OwnedMessageBox(owner, kRestartFailedMessage, MB_OK);
 }

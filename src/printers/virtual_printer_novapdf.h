@@ -57,8 +57,9 @@ public:
     MsiPackage driverPackage;
 
 private:
-    // Without any interface but the elevation prompt, as installations run.
-    static bool UninstallPackage(MsiPackage& package);
+    // Without any interface but the elevation prompt, as installations run;
+    // a removal that needs a restart sets restartRequired.
+    bool UninstallPackage(MsiPackage& package);
     bool CopyRelayProgram();
     bool InstallPackage(MsiPackage& package, InstallHost& host);
 };

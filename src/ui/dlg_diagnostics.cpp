@@ -118,13 +118,14 @@ void CDlgDiagnostics::RefreshComponents() {
 }
 
 void CDlgDiagnostics::InstallComponents() {
-    unsigned recorded = ReadInstalledComponents();
     CDlgInstallPrompt prompt(m_hWnd);
     prompt.m_pComponents = &components_;
     prompt.m_installedBits = observedBits_;
     prompt.m_bStartAtOnce = true;
     if (prompt.DoModal() != IDOK) return;
-    WriteInstalledComponents(recorded | prompt.m_installedBits);
+    // Merged into what the record holds now, under its lock: another
+    // launcher may have reset it while the prompt was open.
+    AddInstalledComponents(prompt.m_installedBits);
     PumpWaitingMessages();
     RefreshComponents();
 }

@@ -95,7 +95,8 @@ void CDlgInstallPrompt::OnDetails() {
 }
 
 void CDlgInstallPrompt::OnSkip() {
-    if (!(GetKeyState(VK_CONTROL) & 0x8000))
+    // Without a component list there is nothing to name as skipped.
+    if (m_pComponents && !(GetKeyState(VK_CONTROL) & 0x8000))
         AfxMessageBox(SkipInstallationWarning(*m_pComponents, m_installedBits), MB_ICONEXCLAMATION | MB_OK);
     EndDialog(IDOK);
 }

@@ -5,6 +5,8 @@
 # "Reinstall local files" removes the local copy's version file; "&System
 # Info" calls the utility library with the dialog (or says it is missing);
 # Exit starts nothing. Screenshots of the dialog unsorted and sorted are kept.
+# "&Install Required Components" adds what its installing copy reports to the
+# record as it is then, keeping the reset that copy made.
 source "$(dirname "$0")/lib.sh"
 [ -n "${DISPLAY:-}" ] || orvo_fail "no display"
 install="$ORVO_WORK/Pellmore"
@@ -97,4 +99,24 @@ orvo_key "$box" Return
 orvo_key "$wid" Escape
 orvo_wait_exit "$ORVO_PID" 20 || orvo_fail "Exit did not end the launcher"
 grep -aq 'LaunchSrc' "$ORVO_STUB_RECORD_UNIX" && orvo_fail "Exit started the main program"
-echo "diagnostics: parameters and components shown, options passed on, System Info, Exit"
+
+# Everything is installed; the record says more (0xD03). The installing copy
+# ("/Install") resets it and records what it finds (0xC03) while the prompt
+# waits; the dialog must not put the old bits back.
+orvo_prerequisites_present "$install" dotnet runtime engine vendor
+orvo_write_record "$install" 3331 5.0.3.90
+open_dialog /SafeMode
+# The copy must open no diagnostics dialog of its own: safe mode off, taken
+# into the arguments by the debug-mode box's data exchange.
+set_check 1014 0
+set_check 1015 1
+set_check 1015 0
+orvo_click_control "$title" 1003
+orvo_find_window "Orvo" 20 >/dev/null || orvo_fail "no install prompt"
+orvo_wait_gone "Orvo" 60 || orvo_fail "the installing copy did not report"
+sleep 1
+orvo_key "$wid" Escape
+orvo_wait_exit "$ORVO_PID" 20 || orvo_fail "Exit did not end the launcher"
+[ "$(orvo_record_value "$install" Installed)" = 3075 ] ||
+  orvo_fail "the reset made meanwhile was undone: Installed=$(orvo_record_value "$install" Installed)"
+echo "diagnostics: parameters and components shown, options passed on, System Info, Exit, record merged"

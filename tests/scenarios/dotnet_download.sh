@@ -6,6 +6,9 @@
 # "Installs\DotNet\dotnetfx48.exe", runs it and leaves no download file. A
 # missing file on the server (404) and a connection dropped mid-body store
 # nothing and are explained in the error report. A progress screenshot is kept.
+# Closing the window stops the download and starts nothing; an empty answer
+# is refused, and an empty installer an earlier run stored is fetched again
+# instead of run.
 source "$(dirname "$0")/lib.sh"
 [ -n "${DISPLAY:-}" ] || orvo_fail "no display"
 install="$ORVO_WORK/Pellmore"
@@ -52,6 +55,23 @@ cmp -s "$served" "$installer" || orvo_fail "the installer did not arrive intact"
 orvo_wait_record '^dotnetfx48\.exe	.* /norestart /passive /showrmui' >/dev/null || orvo_fail "the downloaded installer was not run"
 ls "$temp/PellmoreTemp"/DWN*.TMP >/dev/null 2>&1 && orvo_fail "a download file was left behind"
 
+# The user closes the window while the download runs (20 s at this rate).
+rm -f "$installer"
+echo 100000 >"$served.rate"
+orvo_remove_dotnet_framework
+orvo_use_record
+orvo_start "$ORVO_WORK/closed.log" "$install/Orvo.exe" /Install /NoConfirm
+window=$(orvo_find_window "Orvo" 30) || orvo_fail "the launcher window did not appear"
+for _ in $(seq 1 100); do
+  [[ $(orvo_control_line "Orvo" 1000) == *"KB of "* ]] && break
+  sleep 0.1
+done
+orvo_key "$window" alt+F4
+orvo_wait_exit "$ORVO_PID" 5 || orvo_fail "the download went on after the window was closed"
+[ -e "$installer" ] && orvo_fail "a download stopped by the close was stored"
+[ -s "$ORVO_STUB_RECORD_UNIX" ] && orvo_fail "a setup program started after the close: $(cat "$ORVO_STUB_RECORD_UNIX")"
+ls "$temp/PellmoreTemp"/DWN*.TMP >/dev/null 2>&1 && orvo_fail "the stopped download left its file"
+
 rm -f "$installer" "$served.rate"
 mv "$served" "$served.kept"
 text=$(run_and_report)
@@ -64,4 +84,14 @@ text=$(run_and_report)
 [[ "$text" == *"Error downloading file."* ]] || orvo_fail "a dropped download not explained: $text"
 [ -e "$installer" ] && orvo_fail "a cut download was stored as the installer"
 ls "$temp/PellmoreTemp"/DWN*.TMP >/dev/null 2>&1 && orvo_fail "a download file was left behind"
-echo "the installer arrived over HTTPS intact; 404 and a dropped body stored nothing"
+
+# "200 OK" with "Content-Length: 0", and an empty installer left beside it.
+rm -f "$served.drop"
+: >"$served"
+: >"$installer"
+orvo_use_record
+text=$(run_and_report)
+[[ "$text" == *"Unable to locate update on server."* ]] || orvo_fail "an empty answer not explained: $text"
+[ -e "$installer" ] && orvo_fail "an empty installer is still there"
+[ -s "$ORVO_STUB_RECORD_UNIX" ] && orvo_fail "something ran: $(cat "$ORVO_STUB_RECORD_UNIX")"
+echo "the installer arrived over HTTPS intact; a close, 404, a dropped body and an empty answer stored nothing"

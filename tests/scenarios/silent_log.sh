@@ -3,7 +3,9 @@
 # one line per component it tried, the end time and a line of hyphens. A
 # relaunched run ("/Restarted") appends without a second header, a log path
 # with blanks arrives quoted and still gets its log, and a run that finds
-# another launcher installing tries nothing and writes no end time.
+# another launcher installing tries nothing and writes no end time. On a
+# computer of a multi-office agency that has no office the run asks nobody:
+# the question goes to the log, its default (No) is taken, and the run ends.
 source "$(dirname "$0")/lib.sh"
 install="$ORVO_WORK/Pellmore"
 orvo_make_launcher_installation "$install"
@@ -51,3 +53,22 @@ grep -q '^Start Time: ' <<<"$text" || orvo_fail "no header: $text"
 grep -q '^    ' <<<"$text" && orvo_fail "components were tried while another run installed: $text"
 grep -q '^End Time: ' <<<"$text" && orvo_fail "an end time after a run that could not install: $text"
 echo "silent log: $(wc -l <"$ORVO_WORK/log folder/install log.txt") lines while another run held the mutex"
+kill "$ORVO_PID" 2>/dev/null || true
+
+# A component found installed is recorded, and the record's folder is where
+# the office is checked.
+office="$ORVO_WORK/Office"
+orvo_make_launcher_installation "$office"
+printf '[Settings]\r\niGlb_AgencyNumber=12\r\niGlb_MultiAgencyType=2\r\n' >"$office/Network.ini"
+printf '[Settings]\r\n' >"$ORVO_WORK/PELL.INI"
+orvo_prerequisites_present "$office" dotnet
+rm -f "$log"
+rc=0
+ORVO_RUN_TIMEOUT=30 orvo_run "$ORVO_WORK/run4.log" "$office/Orvo.exe" /Silent "/CFG:$(orvo_winpath "$ORVO_WORK/PELL.INI")" \
+  "$winlog" || rc=$?
+[ "$rc" != 124 ] || orvo_fail "the silent run waited on the office question"
+text=$(tr -d '\r' <"$log")
+grep -qxF "    Install Message: This computer has not been assigned to an office.To fix, go to Settings | Agency Information in the Orvo.Show this message again?" <<<"$text" ||
+  orvo_fail "the office question is not in the log: $text"
+grep -q '^End Time: ' <<<"$text" || orvo_fail "the run did not finish its log: $text"
+tr -d '\r' <"$ORVO_WORK/PELL.INI" | grep -qx 'MultiAgencyComputerID=1' || orvo_fail "the default answer No was not taken"

@@ -2,6 +2,7 @@
 // support, installed with the offline installer (downloaded when missing),
 // and failures explained by the installer's exit code.
 #include "components/dotnet_framework.h"
+#include "components/installer_fetch.h"
 #include "framework/handles.h"
 #include "localinstall/file_tree.h"
 #include "support/components.h"
@@ -153,6 +154,25 @@ TEST_F(DotNetTest, MissingInstallerIsDownloadedFirst) {
     EXPECT_FALSE(component.Install(host));
     EXPECT_EQ(component.message, "Error downloading file.");
     EXPECT_EQ(ReadRecord(record.Path()).size(), runs);
+
+    // An empty installer, as an empty answer of a server once left it, is
+    // fetched again rather than run.
+    ASSERT_TRUE(WriteFile(scratch / "Installs\\DotNet\\dotnetfx48.exe", ""));
+    EXPECT_FALSE(EnsureInstallerPresent(component, host, "Installs\\DotNet\\dotnetfx48.exe",
+                                        "https://example.invalid/ndp48.exe"));
+    EXPECT_EQ(host.downloads.size(), 3u) << "the empty installer was taken as present";
+
+    // The user closes the window while the download runs: nothing starts.
+    DeleteFileA((scratch / "Installs\\DotNet\\dotnetfx48.exe").c_str());
+    host.onDownload = [this](const std::string&, const std::string&, const std::string& target,
+                             std::string&) {
+        host.closing = true;
+        return CopyFileA(StandIn("stub_setup.exe").c_str(), target.c_str(), FALSE) != FALSE;
+    };
+    component.message.clear();
+    EXPECT_FALSE(component.Install(host));
+    EXPECT_FALSE(component.message.empty());
+    EXPECT_EQ(ReadRecord(record.Path()).size(), runs) << "a setup program started after the close";
 }
 
 } // namespace

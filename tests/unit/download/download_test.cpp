@@ -19,6 +19,8 @@ public:
     void SetBarPosition(int percent) override { positions.push_back(percent); }
     void ShowBar(bool visible) override { barShown.push_back(visible); }
     void SetMarquee(bool on) override { marquee.push_back(on); }
+    bool Stopped() override { return stopAfter >= 0 && static_cast<int>(refreshes.size()) >= stopAfter; }
+    int stopAfter = -1; // refreshes until the window "closes"
     std::vector<std::string> statuses, refreshes;
     std::vector<int> positions;
     std::vector<bool> barShown, marquee;
@@ -81,6 +83,15 @@ TEST_F(DownloadTest, TheSmallestSizesAndRedirects) {
 
     ASSERT_TRUE(Get("/redirect/size/20000")) << error;
     EXPECT_EQ(ReadTextFile(target), ServedPattern(20000));
+
+    // What arrived counts, whatever the headers said: "Content-Length: 0"
+    // is a length, and a body without one is measured when it ends.
+    DeleteFileA(target.c_str());
+    for (const char* path : {"/size/0", "/nolength/19999", "/nolength/0"}) {
+        EXPECT_FALSE(Get(path)) << path;
+        EXPECT_EQ(error.rfind("Unable to locate update on server.\n", 0), 0u) << path << ": " << error;
+        ExpectNothingStored();
+    }
 }
 
 TEST_F(DownloadTest, WithoutALengthTheBarIsHiddenAndKilobytesCounted) {
@@ -124,6 +135,15 @@ TEST_F(DownloadTest, AnExistingTargetStays) {
     EXPECT_EQ(ReadTextFile(target), "the installer we had");
     EXPECT_FALSE(Exists(target + ".download"));
     EXPECT_EQ(DownloadFilesLeft(), 0);
+}
+
+TEST_F(DownloadTest, AClosedWindowStopsTheDownloadAtTheNextBlock) {
+    progress.stopAfter = 1;
+    DWORD start = GetTickCount();
+    EXPECT_FALSE(Get("/slow/3000000"));
+    EXPECT_LT(GetTickCount() - start, 1500u) << "the download went on";
+    EXPECT_EQ(error, "The download was stopped: Pellmore Orvo was closed.");
+    ExpectNothingStored();
 }
 
 TEST_F(DownloadTest, ProgressRefreshesByTimeWithoutPausing) {

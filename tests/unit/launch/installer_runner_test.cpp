@@ -1,8 +1,12 @@
 // The installer runner hands back the setup program's exit code and keeps the
-// calling thread's windows alive while it waits.
+// calling thread's windows alive while it waits. A silent run never waits on
+// a box: neither on the shell's nor on a question the process asks.
 #include "launcher/installer_runner.h"
 
+#include "launcher/arguments.h"
+#include "launcher/unattended_questions.h"
 #include "support/stand_ins.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +80,18 @@ private:
     HANDLE thread_;
 };
 
+// The process runs as "Orvo.exe /Silent <log>" while it exists.
+class SilentRun {
+public:
+    explicit SilentRun(const std::string& log) : saved_(GetArguments()) {
+        GetArguments() = CArguments("Orvo.exe /Silent \"" + log + "\"", "C:\\Orvo\\Orvo.exe");
+    }
+    ~SilentRun() { GetArguments() = saved_; }
+
+private:
+    CArguments saved_;
+};
+
 } // namespace
 
 TEST(InstallerRunner, ReturnsTheSetupProgramsExitCodeAndPassesItsParameters) {
@@ -130,4 +146,32 @@ TEST(InstallerRunner, AQuitMessageEndsTheWaitAtOnceAndIsNotPassedOn) {
     // own record; give it the time to do so before the next test.
     WaitForRecord(record.Path());
     Sleep(2500);
+}
+
+TEST(SilentRun, ASetupProgramThatCannotStartShowsNoBoxAndIsLogged) {
+    TempFolder scratch;
+    std::string broken = scratch / "broken_setup.exe";
+    ASSERT_TRUE(WriteFile(broken, ""));
+    SilentRun silent(scratch / "install.log");
+    CountingWindow window;
+    ErrorBoxCloser closer;
+    EXPECT_EQ(RunInstaller(window.Get(), broken, "/q"), 0u);
+    Sleep(300); // a box would have been seen by now
+    EXPECT_EQ(closer.closed, 0) << "the shell asked in a silent run";
+    std::string log = ReadTextFile(scratch / "install.log");
+    EXPECT_EQ(log.rfind("    Install Message: Unable to start " + broken + ": ", 0), 0u) << log;
+}
+
+TEST(SilentRun, QuestionsAreLoggedAndTakeTheCautiousAnswer) {
+    TempFolder scratch;
+    SilentRun silent(scratch / "install.log");
+    {
+        UnattendedQuestions unattended(true);
+        EXPECT_EQ(AfxMessageBox("Show this message again?", MB_YESNO | MB_ICONWARNING), IDNO);
+        EXPECT_EQ(OwnedMessageBox(nullptr, "Try again?", MB_RETRYCANCEL), IDCANCEL);
+        EXPECT_EQ(AfxMessageBox("Done.", MB_OK, "Other Caption"), IDOK);
+    }
+    EXPECT_EQ(ReadTextFile(scratch / "install.log"), "    Install Message: Show this message again?\r\n"
+                                                     "    Install Message: Try again?\r\n"
+                                                     "    Install Message: Done.\r\n");
 }

@@ -197,10 +197,15 @@ TEST(MsiPackageInstall, RestartRequiredIsASuccessThatAsksForTheRestart) {
     host.silent = true;
     std::string error = "stale";
     bool installed = package.Install(&component, &host, error);
+    // Its removal needs the restart as well, and succeeded all the same.
+    ScriptedComponent removed("Reboot", 0x1);
+    bool uninstalled = package.Uninstall(&removed);
     InstalledPackage::RemoveProduct(codes::kReboot);
     EXPECT_TRUE(installed) << error;
     EXPECT_EQ(error, "");
     EXPECT_TRUE(component.restartRequired);
+    EXPECT_TRUE(uninstalled);
+    EXPECT_TRUE(removed.restartRequired);
 }
 
 TEST(MsiPackageInstall, NothingIsInstalledWithoutFileNameOrProductCode) {

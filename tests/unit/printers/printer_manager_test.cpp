@@ -1,12 +1,13 @@
 // The printer manager: which actions a pass offers, the stored default
-// printer, the printer list, the selection dialog and the action runner's
-// result box.
+// printer, the printer list, the selection dialog, the action runner's
+// result box and whose window its questions belong to.
 #include "printer_fixture.h"
 
 #include "printers/enum_printers.h"
 #include "printers/preferred_printer.h"
 #include "printers/printer_manager.h"
 #include "printers/printer_manager_host.h"
+#include "printers/printer_restart.h"
 #include "printers/select_vprinter.h"
 #include "../task_dialog/modal_run.h"
 
@@ -249,6 +250,33 @@ TEST_F(ManagerTest, ActionRunnerReportsSuccessAndFailureWithThePlainMessage) {
     EXPECT_THAT(answers.asked[1], HasSubstr("Control Panel.\n\nOn Vista"));
     EXPECT_THAT(answers.asked[1], HasSubstr("Failed to uninstall Pellmore Printer 7.x."));
     EXPECT_THAT(answers.asked[1], ::testing::Not(HasSubstr("<br/>")));
+}
+
+// A real box: owned by the launcher window that asks, even while another
+// window of the thread is the active one.
+TEST_F(ManagerTest, TheRestartQuestionBelongsToTheAskingWindow) {
+    struct WindowHost : RecordingHost {
+        HWND window = nullptr;
+        HWND GetOwnerWindow() override { return window; }
+    } asking;
+    asking.window = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND other = CreateWindowA("STATIC", "other", WS_OVERLAPPED | WS_VISIBLE, 60, 0, 50, 50, nullptr, nullptr, nullptr,
+                               nullptr);
+    SetActiveWindow(other);
+    fw::Prompter* scripted = fw::SetPrompter(nullptr);
+    HWND owner = nullptr;
+    std::thread user([&owner] {
+        HWND box = WaitForTitledDialog("Pellmore Orvo");
+        if (!box) return;
+        owner = GetWindow(box, GW_OWNER);
+        PostMessageA(box, WM_COMMAND, IDNO, 0);
+    });
+    AskPrinterRestart(&asking);
+    user.join();
+    fw::SetPrompter(scripted);
+    DestroyWindow(other);
+    DestroyWindow(asking.window);
+    EXPECT_EQ(owner, asking.window);
 }
 
 } // namespace
