@@ -1,5 +1,6 @@
 #include "appstate/ini_file_sections.h"
 
+#include "appstate/ini_text_rules.h"
 #include "framework/handles.h"
 
 #include <cstring>
@@ -34,8 +35,6 @@ bool ReadWholeFileShared(HANDLE file, std::vector<char>& buffer, DWORD& bytesRea
     UnlockFileEx(file, 0, length, 0, &range);
     return haveBuffer;
 }
-
-bool IsLineBreakOrSpace(char c) { return c == ' ' || c == '\r' || c == '\n'; }
 
 std::wstring ToWide(const char* text) {
     int length = MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, nullptr, 0);
@@ -86,36 +85,8 @@ bool FileSectionsMap::Load(const char* file) {
     loadFailed_ = !haveBuffer || bytesRead == 0;
     stale_ = false;
     if (loadFailed_) return false;
-    Parse(buffer.data(), bytesRead);
+    ParseIniText(buffer.data(), bytesRead, *this);
     return true;
-}
-
-void FileSectionsMap::Parse(const char* text, size_t length) {
-    SectionMap* current = nullptr;
-    size_t pos = 0;
-    while (pos < length) {
-        while (pos < length && IsLineBreakOrSpace(text[pos])) ++pos;
-        if (pos >= length) break;
-        size_t end = pos;
-        while (end < length && text[end] != '\r' && text[end] != '\n') ++end;
-        // A NUL inside the line ends it.
-        std::string line = fw::Trim(std::string(text + pos, strnlen(text + pos, end - pos)));
-        pos = end;
-        if (line.empty()) continue;
-
-        if (line[0] == '[') {
-            // Nothing marks a comment, so text after the closing bracket stays in the name.
-            current = GetMap(fw::TrimRight(fw::TrimLeft(line, "[]"), "[]"), true);
-            continue;
-        }
-        const size_t equals = line.find('=');
-        // Keys of fewer than two characters are not cached.
-        if (equals == std::string::npos || equals < 2) continue;
-        std::string key = fw::Trim(line.substr(0, equals));
-        std::string value = fw::Trim(line.substr(equals + 1), "\" ");
-        if (!current) current = GetMap(std::string(), true);
-        current->AddIfAbsent(key, value);
-    }
 }
 
 bool FileSectionsMap::IsStale() {

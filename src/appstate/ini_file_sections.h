@@ -44,7 +44,6 @@ public:
     bool LoadFailed() const { return loadFailed_; }
 
 private:
-    void Parse(const char* text, size_t length);
     bool MayKeepCachedCopy();
     std::string PassThroughRead(const char* section, const char* key, const char* def, const std::string& out,
                                 const char* file) const;

@@ -3,6 +3,8 @@
 // every started copy of the launcher and the main program receive.
 #pragma once
 
+#include "launcher/command_line_rules.h"
+
 #include <windows.h>
 
 #include <string>
@@ -27,13 +29,13 @@ private:
     std::vector<std::string> tokens_;
 };
 
-class CArguments : public CParseArgs {
+class CArguments : public CParseArgs, public ArgumentFields {
 public:
     CArguments() = default;
     // Tokenizes and parses any command-line text (tests use this directly).
     CArguments(const std::string& commandLine, const std::string& modulePath);
 
-    // Parses tokens 1..count-1 into the fields below; "/CFG:", "/USER:" and
+    // Parses tokens 1..count-1 into the fields; "/CFG:", "/USER:" and
     // "/THEME:" take effect on the settings module and the registry.
     void Parse();
 
@@ -41,32 +43,8 @@ public:
     // The relaunch string; sets DebugMode to -1 when bDebugMode is set.
     std::string BuildArgumentString();
 
-    int bDeleteImportFile = 0;
-    int bCopyImportFile = 0;
-    int bFSC = 0;
-    int bNoConfirmation = 0;
-    int bSilent = 0;
-    int bRecheck = 0;
-    int bRestarted = 0;
-    bool bNoLocalInstall = false;
-    bool bSkipLocalCheck = false;
-    bool bNoLaunchIfRunning = false;
-    int bCFG = 0;
-    int bSafeMode = 0;
-    int bDebugResetLog = 0;
-    int bDebugVerbose = 0;
-    int bDebugNoisy = 0;
-    int DebugMode = 0;
-    int bDebugMode = 0;
-    int bInstallVPrinter = 0;
+    // The window "/CtrlWnd:" names (ctrlWindowValue as a handle).
     HWND hCtrlWnd = nullptr;
-    UINT lCtrlMsg = 0;
-    // Proof that a reply comes from the copy this launcher started ("/CtrlKey:").
-    DWORD lCtrlKey = 0;
-    int nFilenameArg = -1;
-
-private:
-    void ParseDebugMode(std::string value);
 };
 
 // The process-wide argument set, built on first call from GetCommandLineA.

@@ -5,23 +5,12 @@
 // read-modify-write, so no count is lost when many start at once.
 #pragma once
 
+#include "launcher/usage_record_rules.h"
+
 #include <windows.h>
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
-
-// One counter as stored: 320 bytes, little-endian.
-struct UsageRecord {
-    char name[32];           // NUL-terminated, at most 31 characters
-    std::uint32_t stamps[31]; // day d (1-31) at index d-1: the date it was last written
-    std::int32_t counts[31];  // day d's count, for the date of its stamp
-    std::uint8_t reserved[40];
-};
-static_assert(sizeof(UsageRecord) == 320, "a counter record is 320 bytes");
-static_assert(offsetof(UsageRecord, stamps) == 32, "day stamps follow the name");
-static_assert(offsetof(UsageRecord, counts) == 156, "day counts follow the stamps");
-static_assert(offsetof(UsageRecord, reserved) == 280, "the reserved bytes end the record");
 
 // A date as a day stamp: bits 0-15 year, 16-23 day of month, 24-31 month.
 std::uint32_t UsageDayStamp(const SYSTEMTIME& date);
@@ -32,7 +21,8 @@ std::string UsageCounterFile(const std::string& sharedDataFolder, const std::str
 
 // Adds one to today's count of counter in the counter file fileName
 // ("NoLocal") on the shared data folder. False when nothing was counted:
-// no data folder, or the file stayed held by other writers for about a second.
+// no data folder, the file stayed held by other writers for about a second,
+// or it is oversize (kMaxUsageRecords).
 bool CountUsage(const std::string& fileName, const std::string& counter);
 // The same on a given file and date; attempts (when given) receives how many
 // opens it took.

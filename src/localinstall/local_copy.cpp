@@ -129,8 +129,12 @@ bool LocalCopy::ReadInstallationVersion(COrvoInstallVersionFiles& files) {
     }
 }
 
+// Only files that exist are copied: an entry naming none (a junk line in
+// the installation's version file) is skipped by the copy, so its length
+// must not stop the update either.
 bool LocalCopy::PathsFit(const COrvoInstallVersionFiles& files) {
     for (const std::string& name : files) {
+        if (!StatusReadable(Join(install_, name))) continue;
         std::string destination = Join(program_, name);
         bool fits = FitsPathLimit(destination) && FitsPathLimit(Join(backup_, name));
         if (fw::EqualsNoCase(name, files.VersionFileName())) fits = fits && FitsPathLimit(destination + kPendingSuffix);

@@ -5,24 +5,34 @@
 // version file, then the main program.
 #pragma once
 
-#include <set>
+#include "localinstall/version_file_rules.h"
+
 #include <string>
 #include <vector>
 
 extern const char kVersionFileName[]; // "Version.dat"
+
+// A version file is read on every start, from a share anyone may write to,
+// so its size decides nothing about the memory used. A version is a short
+// line: a longer first line is cut at 64 KiB (both sides of a comparison cut
+// alike). A list of 100,000 files of 160 characters stays below 16 MiB; a
+// larger file is not a version file and is read as unreadable.
+const size_t kMaxVersionLineBytes = 64 * 1024;
+const size_t kMaxVersionFileBytes = 16 * 1024 * 1024;
 
 // "<folder>\Version.dat"; with an empty folder the version file of the
 // installation when running from the temporary folder, otherwise the bare
 // name, which resolves against the current directory.
 std::string GetVersionFilePath(const std::string& folder);
 
-// Reads the first line into version; false, with version unchanged, when the
-// file cannot be opened.
+// Reads the first line into version (at most kMaxVersionLineBytes of it);
+// false, with version unchanged, when the file cannot be opened.
 bool ReadProgramVersion(std::string& version, const std::string& folder = std::string());
-// Appends the first field of every file line; false when the file cannot be opened.
+// Appends the first field of every file line; false when the file cannot be
+// opened or is larger than kMaxVersionFileBytes (read as unreadable).
 bool ReadVersionFileList(std::vector<std::string>& list, const std::string& folder = std::string());
 
-class COrvoInstallVersionFiles {
+class COrvoInstallVersionFiles : public VersionCopyList {
 public:
     using const_iterator = std::vector<std::string>::const_iterator;
 
@@ -31,25 +41,12 @@ public:
     // The copy list of the given installation folder.
     explicit COrvoInstallVersionFiles(const std::string& installFolder);
 
-    // Lists a name once (ignoring case); the version file and the main
-    // program are only remembered, to be put at the end.
-    void AddFile(const std::string& name);
-
-    const std::vector<std::string>& Files() const { return files_; }
     const_iterator begin() const { return files_.begin(); }
     const_iterator end() const { return files_.end(); }
     size_t size() const { return files_.size(); }
     bool empty() const { return files_.empty(); }
-    const std::string& VersionFileName() const { return versionFileName_; }
-    const std::string& MainProgramName() const { return mainProgramName_; }
 
 private:
     void Build(const std::string& installFolder);
     void AddProgramBinaries(const std::string& installFolder);
-    void AddListedFiles(const std::string& installFolder);
-
-    std::vector<std::string> files_;
-    std::set<std::string> index_; // lower-cased names already listed
-    std::string versionFileName_;
-    std::string mainProgramName_;
 };

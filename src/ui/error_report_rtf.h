@@ -4,18 +4,12 @@
 #pragma once
 
 #include "components/orvo_components.h"
+#include "ui/html_fragment_rtf.h"
 
 #include <cstdint>
 #include <string>
 
 namespace ui {
-
-// An HTML fragment of a component message as RTF body text: "<br>" and
-// "<br/>" break the line, "<b>...</b>" is bold, every other tag is dropped,
-// &amp; &lt; &gt; &nbsp; &quot; and numeric entities are decoded, line ends
-// count as spaces, and RTF's own characters and non-ASCII bytes (ANSI code
-// page) are escaped.
-std::string HtmlFragmentToRtf(const std::string& html);
 
 // A 32-bit DIB picture group (\pict\dibitmap0) of top-down premultiplied
 // BGRA pixels, flattened onto the background colour (rich-text views draw

@@ -6,10 +6,9 @@
 #include <windows.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace {
-
-const char kSubstArrow[] = "=>";
 
 // The command interpreter runs subst.exe with its output in file; both paths
 // are quoted, so blanks in them cannot split the redirection.
@@ -36,12 +35,6 @@ bool RunSubstInto(const std::string& file) {
 
 } // namespace
 
-std::string JoinWithOneBackslash(const std::string& folder, const std::string& rest) {
-    std::string tail = fw::TrimLeft(rest, "\\");
-    if (tail.empty()) return folder;
-    return fw::TrimRight(folder, "\\") + "\\" + tail;
-}
-
 int CSubstDriveMap::Refresh() {
     drives_.clear();
     char tempFolder[MAX_PATH + 1] = "";
@@ -54,17 +47,10 @@ int CSubstDriveMap::Refresh() {
     return 1;
 }
 
-// Lines read "X:\: => C:\Data"; anything else is ignored.
 void CSubstDriveMap::ReadSubstOutput(const std::string& file) {
-    std::ifstream in(file);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        size_t arrow = line.find(kSubstArrow);
-        if (arrow == std::string::npos || line.size() < 2) continue;
-        size_t value = arrow + sizeof(kSubstArrow) - 1 + 1; // the blank subst prints after the arrow
-        drives_[fw::ToLower(line.substr(0, 2))] = value < line.size() ? line.substr(value) : std::string();
-    }
+    std::ifstream in(file, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    drives_ = ParseSubstOutput(text);
 }
 
 bool CSubstDriveMap::Resolve(std::string& path) {
@@ -72,8 +58,5 @@ bool CSubstDriveMap::Resolve(std::string& path) {
     // about a UNC path would only cost a process start.
     if (path.size() < 2 || path[1] != ':') return false;
     if (drives_.empty()) Refresh();
-    auto found = drives_.find(fw::ToLower(path.substr(0, 2)));
-    if (found == drives_.end()) return false;
-    path = JoinWithOneBackslash(found->second, path.substr(2));
-    return true;
+    return ResolveOnSubstDrive(drives_, path);
 }

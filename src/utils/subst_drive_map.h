@@ -4,7 +4,8 @@
 // folder behind it. Built on the stack for one operation, then dropped.
 #pragma once
 
-#include <map>
+#include "utils/subst_output_rules.h"
+
 #include <string>
 
 class CSubstDriveMap {
@@ -19,14 +20,10 @@ public:
     // to the folder behind it. An empty map is refreshed first.
     bool Resolve(std::string& path);
 
-    // Lower-cased drive ("x:") -> folder as subst prints it.
-    const std::map<std::string, std::string>& Drives() const { return drives_; }
+    const SubstDrives& Drives() const { return drives_; }
 
 private:
     void ReadSubstOutput(const std::string& file);
 
-    std::map<std::string, std::string> drives_;
+    SubstDrives drives_;
 };
-
-// Folder and rest joined with exactly one backslash between them.
-std::string JoinWithOneBackslash(const std::string& folder, const std::string& rest);

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The local program folder is deep (the user's local application-data folder
 # moved): a file whose local path is 256 characters long is copied, and the
-# next update removes it with the old copy (where its path is 259). With one
-# character more the update says which file, leaves the local copy as it is
-# and starts nothing.
+# next update removes it with the old copy (where its path is 259), while
+# junk lines in the installation's "Version.dat" (thousands of characters,
+# binary bytes) name no file and are skipped. With one character more the
+# real file stops the update: it says which file, leaves the local copy as it
+# is and starts nothing.
 source "$(dirname "$0")/lib.sh"
 [ -n "${DISPLAY:-}" ] || orvo_fail "no display"
 install="$ORVO_WORK/Pellmore"
@@ -25,6 +27,10 @@ cp "$install/Reports/a.rpt" "$install/$name"
 orvo_use_record
 
 ORVO_UPDATE_FILES+=("$name")
+{
+  head -c 3000 /dev/zero | tr '\0' x
+  printf '\r\n\001\002\376\377\200junk\177\t9\r\n'
+} >>"$install/Version.dat"
 for version in 5.0.3.91 5.0.3.92; do
   orvo_set_version "$install" "$version"
   : >"$ORVO_STUB_RECORD_UNIX"

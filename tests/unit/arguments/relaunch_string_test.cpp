@@ -20,6 +20,11 @@ TEST(RelaunchString, DebugSwitchesComeFromTheFieldsAfterTheTokens) {
     changed.bDebugMode = 1;
     EXPECT_EQ(changed.BuildArgumentString(), "x /DebugMode:-1");
     EXPECT_EQ(changed.DebugMode, -1);
+    // A quote left open runs to the end of the line: the options written
+    // after it would travel inside the file name, lost to the next copy.
+    CArguments open = Parsed("/SafeMode /DebugMode \"C:\\My Files\\a.imp");
+    EXPECT_EQ(open.BuildArgumentString(), "/SafeMode /DebugMode:-1 \"C:\\My Files\\a.imp");
+    EXPECT_EQ(CArguments("Orvo.exe " + open.BuildArgumentString(), "Orvo.exe").bSafeMode, 1);
 }
 
 TEST(RelaunchString, OnlyAnUnquotedTokenWithABlankGetsQuotes) {

@@ -76,6 +76,32 @@ inline bool WriteFile(const std::string& path, const std::string& content) {
     return ok && written == content.size();
 }
 
+// Sets the file's length; what it grows by reads as zeros and, on the test
+// machine's disks, takes no space: a file of gigabytes costs nothing.
+inline bool ResizeFile(const std::string& path, LONGLONG length) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER at;
+    at.QuadPart = length;
+    BOOL ok = SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return ok != FALSE;
+}
+
+// The file's first bytes (at most count) and its length.
+inline std::string ReadStart(const std::string& path, DWORD count, LONGLONG* length = nullptr) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::string();
+    std::string bytes(count, '\0');
+    DWORD got = 0;
+    if (!ReadFile(file, &bytes[0], count, &got, nullptr)) got = 0;
+    LARGE_INTEGER size = {};
+    GetFileSizeEx(file, &size);
+    if (length) *length = size.QuadPart;
+    CloseHandle(file);
+    return bytes.substr(0, got);
+}
+
 inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 } // namespace test_support

@@ -57,6 +57,7 @@ TEST(ErrorReportRtfTest, EntitiesAreDecodedAndRtfCharactersEscaped) {
     EXPECT_EQ(ui::HtmlFragmentToRtf("&lt;b&gt; &amp; &quot;q&quot;&nbsp;x"), "<b> & \"q\"\\~x");
     EXPECT_EQ(ui::HtmlFragmentToRtf("C:\\Temp\\{x}"), "C:\\\\Temp\\\\\\{x\\}");
     EXPECT_EQ(ui::HtmlFragmentToRtf("caf\xe9"), "caf\\'e9");
+    EXPECT_EQ(ui::HtmlFragmentToRtf(std::string("a\x01\x7f&#0;b", 8)), "a\\'01\\'7f\\'00b") << "control bytes";
     EXPECT_EQ(ui::HtmlFragmentToRtf("&#169; &#x41;"), "\\u169? A");
     EXPECT_EQ(ui::HtmlFragmentToRtf("&unknown; & alone"), "&unknown; & alone");
     EXPECT_EQ(ui::HtmlFragmentToRtf("a < b"), "a < b") << "an unclosed tag is text";

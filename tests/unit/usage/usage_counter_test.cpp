@@ -119,6 +119,25 @@ TEST_F(UsageCounterTest, HeldFileCountsNothingAndNoFolderNothingAtAll) {
     EXPECT_EQ(UsageCounterFile("\\\\srv\\data\\", "NoLocal"), "\\\\srv\\data\\Stats\\Generic\\NoLocal.stat");
 }
 
+// A counter file larger than any the product writes (damaged, or not one) is
+// neither read into memory nor changed; one at the limit still counts.
+TEST_F(UsageCounterTest, OversizeFileIsLeftAsItIs) {
+    ASSERT_TRUE(CountUsageInFile(file, "Launched", Date(2026, 5, 9)));
+    const LONGLONG limit = static_cast<LONGLONG>(kMaxUsageRecords * sizeof(UsageRecord));
+    ASSERT_TRUE(test_support::ResizeFile(file, limit + sizeof(UsageRecord) - 1));
+    EXPECT_TRUE(CountUsageInFile(file, "Launched", Date(2026, 5, 9)));
+    EXPECT_EQ(Records(file)[0].counts[8], 2);
+
+    for (LONGLONG size : {limit + static_cast<LONGLONG>(sizeof(UsageRecord)), 3LL << 30}) {
+        ASSERT_TRUE(test_support::ResizeFile(file, size));
+        const std::string before = test_support::ReadStart(file, sizeof(UsageRecord));
+        EXPECT_FALSE(CountUsageInFile(file, "Launched", Date(2026, 5, 9))) << size;
+        LONGLONG after = 0;
+        EXPECT_TRUE(test_support::ReadStart(file, sizeof(UsageRecord), &after) == before) << size;
+        EXPECT_EQ(after, size);
+    }
+}
+
 TEST_F(UsageCounterTest, WritersAtOnceLoseNoCount) {
     std::atomic<int> counted{0};
     std::vector<std::thread> writers;

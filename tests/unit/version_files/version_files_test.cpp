@@ -41,6 +41,28 @@ TEST(VersionFile, MissingFileLeavesTheVersionAloneEmptyFileEmptiesIt) {
     EXPECT_NE(version, "5.0A");
 }
 
+// A version file on the share costs no more memory than its first line or a
+// list of sane size, however large it is; an oversize list reads as none.
+TEST(VersionFile, OversizeFileGivesItsVersionButNoList) {
+    TempFolder temp;
+    const std::string path = temp / "Version.dat";
+    ASSERT_TRUE(WriteFile(path, "5.0.3.91\r\nReports\\a.rpt\r\n"));
+    ASSERT_TRUE(test_support::ResizeFile(path, 3LL << 30));
+    std::string version;
+    EXPECT_TRUE(ReadProgramVersion(version, temp.Path()));
+    EXPECT_EQ(version, "5.0.3.91");
+    std::vector<std::string> list;
+    EXPECT_FALSE(ReadVersionFileList(list, temp.Path()));
+    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(COrvoInstallVersionFiles(temp.Path()).VersionFileName(), "");
+
+    ASSERT_TRUE(WriteFile(path, std::string(kMaxVersionLineBytes + 10, '7') + "\r\nx.dll\r\n"));
+    EXPECT_TRUE(ReadProgramVersion(version, temp.Path()));
+    EXPECT_EQ(version, std::string(kMaxVersionLineBytes, '7'));
+    EXPECT_TRUE(ReadVersionFileList(list, temp.Path()));
+    EXPECT_EQ(list, std::vector<std::string>{"x.dll"});
+}
+
 TEST(VersionFile, ReadableWhileAnotherProgramWritesIt) {
     TempFolder temp;
     ASSERT_TRUE(WriteFile(temp / "Version.dat", "7.1\r\n"));
@@ -82,6 +104,12 @@ TEST(CopyList, BinariesThenListedFilesThenVersionFileThenMainProgram) {
                                                 "Version.dat\r\n"
                                                 "..\\outside.dll\r\n"
                                                 "C:\\absolute.dll\r\n"
+                                                // Names Windows reads as the version file, a
+                                                // climb out, a device: never copied.
+                                                "Version.dat.\r\n"
+                                                ".. \\up.dll\r\n"
+                                                "Reports\\aux.txt\r\n"
+                                                "Reports/A.RPT\r\n"
                                                 "Reports\\A.RPT\r\n"));
 
     COrvoInstallVersionFiles files(temp.Path() + "\\");
